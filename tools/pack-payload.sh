@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Packs the payload archive: program files at the root, the data tree beside
+# them, plus an empty folder. Header readable without the password, file
+# data AES-256 encrypted, LZMA with the default filters (so the executables
+# get their own BCJ + LZMA block).
+#   pack-payload.sh <archive> <staging folder> <data folder> <program>...
+set -euo pipefail
+archive=$1 stage=$2 data=$3
+shift 3
+rm -rf "$stage" "$archive"
+mkdir -p "$stage/plugins"
+cp -R "$data/." "$stage/"
+cp "$@" "$stage/"
+# Single quotes keep the two dollar signs of the password literal.
+cd "$stage"
+7zz a -t7z -m0=LZMA -mhe=off -p'wqbirex$$' "$archive" . >/dev/null

@@ -1,0 +1,79 @@
+# Sourced by the Wine harness scripts. Sets the environment of the test prefix
+# of $LARKVIEW_TREE and offers:
+#   larkview_wine_ready   create the prefix and start the X server if needed
+#   larkview_wine_stop    end the prefix's wineserver and the X server
+# Creation is serialised with a lock, since CTest starts tests in parallel.
+
+wine_root=$LARKVIEW_TREE/wine
+export WINEPREFIX=$wine_root/prefix
+export HOME=$wine_root/home
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The wizard's texts are code page 936; Wine takes the ANSI code page from the
+# locale.
+export LC_ALL=zh_CN.UTF-8
+unset LANGUAGE
+
+larkview_wine_create_prefix() {
+  mkdir -p "$HOME"
+  timeout -k 10 300 wineboot -i >/dev/null 2>&1
+  timeout -k 10 60 wineserver -w
+  local profile=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}
+  [ -d "$profile" ] || profile=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
+  # A fresh prefix links these to $HOME; real folders keep every test's
+  # shortcuts inside the prefix.
+  local link
+  for link in "$profile"/*; do
+    if [ -L "$link" ]; then
+      rm "$link"
+      mkdir "$link"
+    fi
+  done
+  mkdir -p "$profile/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
+  # Without a window manager every dialog close stalls and minimising shows
+  # nothing, unless Wine manages the windows itself.
+  timeout -k 10 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  timeout -k 10 60 wineserver -w
+  touch "$wine_root/.prefix-ready"
+}
+
+larkview_xvfb_alive() {
+  [ -f "$wine_root/xvfb.pid" ] && kill -0 "$(cat "$wine_root/xvfb.pid")" 2>/dev/null
+}
+
+larkview_xvfb_start() {
+  local display=99
+  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+    display=$((display + 1))
+  done
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$wine_root/xvfb.log" 2>&1 9>&- &
+  echo $! >"$wine_root/xvfb.pid"
+  echo ":$display" >"$wine_root/xvfb.display"
+  local i
+  for i in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$display" ] && return
+    sleep 0.1
+  done
+  echo "wine-env: Xvfb did not start on :$display" >&2
+  return 1
+}
+
+larkview_wine_ready() {
+  mkdir -p "$wine_root"
+  exec 9>"$wine_root/.lock"
+  flock 9
+  larkview_xvfb_alive || larkview_xvfb_start
+  export DISPLAY
+  DISPLAY=$(cat "$wine_root/xvfb.display")
+  [ -f "$wine_root/.prefix-ready" ] || larkview_wine_create_prefix 9>&-
+  flock -u 9
+  exec 9>&-
+}
+
+larkview_wine_stop() {
+  [ -d "$WINEPREFIX" ] && timeout -k 5 30 wineserver -k 2>/dev/null || true
+  if larkview_xvfb_alive; then
+    kill "$(cat "$wine_root/xvfb.pid")"
+  fi
+  rm -f "$wine_root/xvfb.pid" "$wine_root/xvfb.display"
+}
