@@ -42,19 +42,21 @@ larkview_xvfb_alive() {
 }
 
 larkview_xvfb_start() {
-  local display=99
-  while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-  done
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$wine_root/xvfb.log" 2>&1 9>&- &
+  # -displayfd lets the server pick a free display and report its number, so
+  # build trees tested side by side never collide.
+  rm -f "$wine_root/xvfb.display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    3>"$wine_root/xvfb.display" >"$wine_root/xvfb.log" 2>&1 9>&- &
   echo $! >"$wine_root/xvfb.pid"
-  echo ":$display" >"$wine_root/xvfb.display"
   local i
-  for i in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && return
+  for i in $(seq 100); do
+    if [ -s "$wine_root/xvfb.display" ]; then
+      echo ":$(tr -d '[:space:]' <"$wine_root/xvfb.display")" >"$wine_root/xvfb.display"
+      return
+    fi
     sleep 0.1
   done
-  echo "wine-env: Xvfb did not start on :$display" >&2
+  echo "wine-env: Xvfb did not start (see $wine_root/xvfb.log)" >&2
   return 1
 }
 
