@@ -4,6 +4,7 @@
 #   larkview_wine_stop    end the prefix's wineserver and the X server
 # Creation is serialised with a lock, since CTest starts tests in parallel.
 
+LARKVIEW_TREE=$(realpath -m "$LARKVIEW_TREE")
 wine_root=$LARKVIEW_TREE/wine
 export WINEPREFIX=$wine_root/prefix
 export HOME=$wine_root/home

@@ -1,0 +1,109 @@
+"""Drives the real wizard under Wine and Xvfb with real X input (xdotool).
+
+Runs inside tools/wine-run.sh --host, which sets WINEPREFIX, HOME, DISPLAY and
+the locale of the build tree's test prefix.
+"""
+import os
+import subprocess
+import time
+
+
+def _xdotool(*args, check=True):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=30)
+    if check and result.returncode != 0:
+        raise RuntimeError(f"xdotool {' '.join(map(str, args))} failed: {result.stderr.strip()}")
+    return result.stdout
+
+
+def screen_size():
+    width, height = _xdotool("getdisplaygeometry").split()
+    return int(width), int(height)
+
+
+class Window:
+    def __init__(self, window_id):
+        self.id = window_id
+
+    def geometry(self):
+        """(left, top, width, height) of the window on the screen."""
+        values = dict(line.split("=", 1) for line in _xdotool("getwindowgeometry", "--shell", self.id).split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def click(self, x, y):
+        """A left click at client coordinates."""
+        _xdotool("mousemove", "--window", self.id, x, y, "click", 1)
+
+    def drag(self, x, y, dx, dy):
+        """Presses the left button at client (x, y), moves by (dx, dy) in steps, releases."""
+        _xdotool("mousemove", "--window", self.id, x, y)
+        _xdotool("mousedown", 1)
+        steps = 10
+        for _ in range(steps):
+            _xdotool("mousemove_relative", "--", dx // steps, dy // steps)
+            time.sleep(0.05)
+        _xdotool("mouseup", 1)
+
+    def key(self, *keys):
+        """Real key strokes (XTEST) to the window that has the focus: Wine's
+        windows reject synthetic events sent to one window."""
+        _xdotool("key", *keys)
+
+
+class Wizard:
+    """One run of the wizard executable under Wine."""
+
+    def __init__(self, exe):
+        self.exe = exe
+        self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def visible_windows(self):
+        output = _xdotool("search", "--onlyvisible", "--pid", self.process.pid, check=False)
+        return [Window(line) for line in output.split()]
+
+    def wait_for_windows(self, count=1, timeout=30):
+        """Waits until exactly `count` windows of the wizard are visible, and a
+        moment longer, so that a window shown late is seen too."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            windows = self.visible_windows()
+            if len(windows) >= count:
+                time.sleep(1.0)
+                return self.visible_windows()
+            if self.process.poll() is not None:
+                raise RuntimeError(f"the wizard ended early with code {self.process.returncode}")
+            time.sleep(0.2)
+        raise TimeoutError(f"no {count} visible window(s) of the wizard within {timeout} s")
+
+    def wait_for_exit(self, timeout=20):
+        return self.process.wait(timeout=timeout)
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=10)
+
+
+def wizard_processes():
+    """PIDs of the processes that run the wizard: under Wine a Windows
+    process's first argument is the program it runs."""
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/cmdline", "rb") as f:
+                program = f.read().split(b"\0", 1)[0].decode(errors="replace")
+        except OSError:
+            continue
+        if program.replace("\\", "/").lower().endswith("/larkviewsetup.exe"):
+            pids.append(int(entry))
+    return pids
+
+
+def screenshot(name):
+    """Saves the whole screen as <build tree>/screenshots/<name>.png."""
+    folder = os.path.join(os.environ["LARKVIEW_TREE"], "screenshots")
+    os.makedirs(folder, exist_ok=True)
+    path = os.path.join(folder, name + ".png")
+    subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
+    return path
