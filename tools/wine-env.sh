@@ -65,9 +65,12 @@ larkview_wine_ready() {
   mkdir -p "$wine_root"
   exec 9>"$wine_root/.lock"
   flock 9
-  larkview_xvfb_alive || larkview_xvfb_start
-  export DISPLAY
-  DISPLAY=$(cat "$wine_root/xvfb.display")
+  # LARKVIEW_USE_DISPLAY=1 shows the programs on the caller's own display.
+  if [ -z "${LARKVIEW_USE_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    larkview_xvfb_alive || larkview_xvfb_start
+    export DISPLAY
+    DISPLAY=$(cat "$wine_root/xvfb.display")
+  fi
   [ -f "$wine_root/.prefix-ready" ] || larkview_wine_create_prefix 9>&-
   flock -u 9
   exec 9>&-
