@@ -76,10 +76,36 @@ larkview_wine_ready() {
   exec 9>&-
 }
 
+# PIDs of the processes that still run in this build tree's prefix (other than
+# this shell). The scan itself runs without WINEPREFIX, so it never finds
+# itself.
+larkview_prefix_processes() {
+  env -u WINEPREFIX bash -c '
+    grep -slzxF "WINEPREFIX=$1" /proc/[0-9]*/environ | sed -n "s|^/proc/\([0-9]*\)/environ\$|\1|p"
+  ' _ "$WINEPREFIX" | grep -vx "$$" || true
+}
+
+# Ends the prefix's wineserver (and with it every program of the prefix) and
+# the X server; fails when a process of the prefix is still there afterwards.
 larkview_wine_stop() {
-  [ -d "$WINEPREFIX" ] && timeout -k 5 30 wineserver -k 2>/dev/null || true
+  if [ -d "$WINEPREFIX" ]; then
+    timeout -k 5 30 wineserver -k 2>/dev/null || true
+    timeout -k 5 30 wineserver -w 2>/dev/null || true
+  fi
   if larkview_xvfb_alive; then
     kill "$(cat "$wine_root/xvfb.pid")"
   fi
   rm -f "$wine_root/xvfb.pid" "$wine_root/xvfb.display"
+  local left i
+  for i in $(seq 50); do
+    left=$(larkview_prefix_processes)
+    [ -z "$left" ] && return 0
+    sleep 0.2
+  done
+  echo "wine-env: processes of $WINEPREFIX left behind:" >&2
+  local pid
+  for pid in $left; do
+    echo "  $pid $(tr '\0' ' ' </proc/"$pid"/cmdline 2>/dev/null)" >&2
+  done
+  return 1
 }
