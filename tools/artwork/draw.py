@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes the wizard's artwork as SVG files, one per picture, into the folder
-given as the only argument. make-artwork.sh renders them to PNG.
+given as the first argument; make-artwork.sh renders them to PNG. With the
+second argument "icon" it writes the application icon's sizes instead, for
+make-icon.sh.
 
 Every picture shares one visual identity: a blue gradient, soft translucent
 shapes, the lark-play mark and WenQuanYi Micro Hei lettering. Nothing here is
@@ -39,9 +41,6 @@ def common_defs():
   <stop offset="0" stop-color="#FFFFFF" stop-opacity="0.45"/>
   <stop offset="1" stop-color="#FFFFFF" stop-opacity="0"/>
 </linearGradient>
-<linearGradient id="wing" x1="0" y1="0" x2="1" y2="1">
-  <stop offset="0" stop-color="#FFFFFF"/><stop offset="1" stop-color="#D6ECFF"/>
-</linearGradient>
 <filter id="shadow" x="-30%" y="-30%" width="160%" height="170%">
   <feGaussianBlur in="SourceAlpha" stdDeviation="3"/>
   <feOffset dx="0" dy="3" result="b"/>
@@ -57,21 +56,25 @@ def common_defs():
 """
 
 
-def lark(fill="white", wing="url(#wing)"):
-    """The product symbol in a 100-unit box: a rounded play triangle as the
-    lark's body, with a swept wing rising from its back."""
-    return (
-        # wing: a crescent sweeping up and back from the body
-        f'<path d="M 36 47 C 30 30, 20 21, 8 18 C 22 17, 40 22, 54 38 Z" fill="{wing}" fill-opacity="0.9"/>'
-        # body: play triangle with soft corners
-        f'<path d="M 38 32 Q 34 30 34 35 L 34 71 Q 34 76 38 74 L 74 55 Q 78 53 74 51 Z" '
-        f'fill="{fill}" stroke="{fill}" stroke-width="6" stroke-linejoin="round"/>'
-        # tail
-        f'<path d="M 34 66 L 22 80 L 40 72 Z" fill="{fill}" stroke="{fill}" stroke-width="3" stroke-linejoin="round"/>'
-    )
+def feather(bx, by, tx, ty, width, opacity):
+    """A swept blade from a base at (bx, by), width wide, to a tip at (tx, ty),
+    bowed upward."""
+    mx, my = (bx + tx) / 2, (by + ty) / 2
+    return (f'<path d="M {bx} {by - width / 2} Q {mx + 4} {my - 10} {tx} {ty} '
+            f'Q {mx + 2} {my + 2} {bx} {by + width / 2} Z" fill="white" fill-opacity="{opacity}"/>')
 
 
-def mark(x, y, size, shadow=True):
+def lark(feathers=3):
+    """The product symbol in a 100-unit box: a rounded play triangle, the
+    lark's body, with swept feathers rising behind it as its wing. Small
+    renderings keep fewer feathers so that they stay legible."""
+    wing = [(44, 38, 10, 16, 10, 1.0), (40, 50, 14, 36, 9, 0.85), (38, 62, 20, 56, 7, 0.7)]
+    return (''.join(feather(*f) for f in wing[:feathers])
+            + '<path d="M 42 30 L 42 74 L 80 52 Z" fill="white" stroke="white" '
+              'stroke-width="8" stroke-linejoin="round"/>')
+
+
+def mark(x, y, size, shadow=True, feathers=3):
     """The product mark: the lark symbol on a blue gradient tile."""
     s = size / 100.0
     f = ' filter="url(#shadow)"' if shadow else ""
@@ -80,7 +83,7 @@ def mark(x, y, size, shadow=True):
             f'<rect x="0" y="0" width="100" height="52" rx="24" fill="url(#tileShine)"/>'
             f'<rect x="0.75" y="0.75" width="98.5" height="98.5" rx="23.5" fill="none" '
             f'stroke="#FFFFFF" stroke-opacity="0.35" stroke-width="1.5"/>'
-            f'{lark()}</g>')
+            f'{lark(feathers)}</g>')
 
 
 def banner_gradient(gid, c0, c1, c2):
@@ -347,8 +350,22 @@ def chevron(up, colour):
                        'stroke-width="2" stroke-linecap="round" stroke-linejoin="round"/>')
 
 
+def icon(size):
+    """The application icon at one size: the mark filling the square, with
+    fewer feathers where pixels are scarce."""
+    feathers = 1 if size <= 16 else 2 if size <= 32 else 3
+    inset = 0 if size <= 32 else size / 32
+    return svg(size, size, mark(inset, inset, size - 2 * inset, shadow=False, feathers=feathers),
+               common_defs())
+
+
 def main():
     out = sys.argv[1]
+    if sys.argv[2:] == ["icon"]:
+        for size in (16, 24, 32, 48, 256):
+            with open(os.path.join(out, f"icon{size}.svg"), "w", encoding="utf-8") as f:
+                f.write(icon(size))
+        return
     pictures = {
         "options_background": options_background(),
         "options_install_button": button(197, 47, "一键安装", 20, 4),
