@@ -308,9 +308,9 @@ def finish_background():
 
 
 def button(width, height, caption, size, spacing):
-    """A rounded blue button with a soft shadow inside its own bounds and a
+    """A pill-shaped blue button with a soft shadow inside its own bounds and a
     glossy upper half; corners are transparent."""
-    r = (height - 4) / 2 if height < 44 else 10
+    r = (height - 4) / 2
     defs = common_defs() + (
         '<linearGradient id="btn" x1="0" y1="0" x2="0" y2="1">'
         '<stop offset="0" stop-color="#3FAEFF"/><stop offset="1" stop-color="#0F64E6"/></linearGradient>'
@@ -344,19 +344,15 @@ def minimise_glyph():
     return svg(10, 2, '<rect x="0" y="0" width="10" height="2" fill="#FFFFFF"/>')
 
 
-def chevron(up, colour):
-    pts = "5,11 10,6 15,11" if up else "5,6 10,11 15,6"
-    return svg(20, 17, f'<polyline points="{pts}" fill="none" stroke="{colour}" '
-                       'stroke-width="2" stroke-linecap="round" stroke-linejoin="round"/>')
-
-
-def icon(size):
-    """The application icon at one size: the mark filling the square, with
-    fewer feathers where pixels are scarce."""
-    feathers = 1 if size <= 16 else 2 if size <= 32 else 3
-    inset = 0 if size <= 32 else size / 32
-    return svg(size, size, mark(inset, inset, size - 2 * inset, shadow=False, feathers=feathers),
-               common_defs())
+def chevron(up, hot):
+    """A chevron in a small ring: grey and outlined at rest, a filled blue
+    disc with a white chevron when the pointer has entered."""
+    pts = "6.5,10 10,6.5 13.5,10" if up else "6.5,7 10,10.5 13.5,7"
+    ring = ('<circle cx="10" cy="8.5" r="7.5" fill="#1A7CF5"/>' if hot else
+            '<circle cx="10" cy="8.5" r="7" fill="#FFFFFF" fill-opacity="0.7" stroke="#9AA6B8" stroke-width="1"/>')
+    colour = "#FFFFFF" if hot else "#6F7D92"
+    return svg(20, 17, ring + f'<polyline points="{pts}" fill="none" stroke="{colour}" '
+                              'stroke-width="1.7" stroke-linecap="round" stroke-linejoin="round"/>')
 
 
 def main():
@@ -371,10 +367,10 @@ def main():
         "options_install_button": button(197, 47, "一键安装", 20, 4),
         "close": close_glyph(),
         "minimise": minimise_glyph(),
-        "chevron_down": chevron(False, "#8A96A8"),
-        "chevron_down_hot": chevron(False, "#1A7CF5"),
-        "chevron_up": chevron(True, "#8A96A8"),
-        "chevron_up_hot": chevron(True, "#1A7CF5"),
+        "chevron_down": chevron(False, False),
+        "chevron_down_hot": chevron(False, True),
+        "chevron_up": chevron(True, False),
+        "chevron_up_hot": chevron(True, True),
         "finish_background": finish_background(),
         "finish_button": button(241, 39, "立即体验", 17, 4),
     }
