@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Draws the application icon (resources/larkview.ico): a blue rounded tile
-# with a white play mark, at 16, 24, 32, 48 and 256 pixels.
+# Draws the application icon (resources/larkview.ico): the product mark, the
+# winged play symbol on a blue gradient tile, at 16, 24, 32, 48 and 256
+# pixels. The drawing is shared with the page artwork (tools/artwork/draw.py);
+# like make-artwork.sh it needs python3, librsvg2-bin and imagemagick.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+for tool in python3 rsvg-convert convert; do
+  command -v "$tool" >/dev/null || { echo "make-icon.sh: $tool is missing (see make-artwork.sh)" >&2; exit 1; }
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-convert -size 256x256 xc:none \
-  \( -size 256x256 gradient:'#39A0FF-#0B4FB3' \) \
-  \( -size 256x256 xc:none -fill white -draw 'roundrectangle 8,8 247,247 52,52' \) \
-  -delete 0 -compose DstIn -composite \
-  -fill white -draw 'polygon 100,70 100,186 196,128' -depth 8 "$work/tile.png"
-for size in 16 24 32 48; do
-  convert "$work/tile.png" -resize ${size}x${size} "$work/$size.png"
+python3 "$root/tools/artwork/draw.py" "$work" icon
+sizes=(16 24 32 48 256)
+for size in "${sizes[@]}"; do
+  rsvg-convert "$work/icon$size.svg" -o "$work/$size.raw.png"
+  convert "$work/$size.raw.png" -strip PNG32:"$work/$size.png"
 done
-convert "$work/16.png" "$work/24.png" "$work/32.png" "$work/48.png" "$work/tile.png" \
-  "$root/resources/larkview.ico"
+(cd "$work" && convert "${sizes[@]/%/.png}" "$root/resources/larkview.ico")
