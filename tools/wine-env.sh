@@ -81,8 +81,9 @@ larkview_wine_ready() {
 # itself.
 larkview_prefix_processes() {
   env -u WINEPREFIX bash -c '
-    grep -slzxF "WINEPREFIX=$1" /proc/[0-9]*/environ | sed -n "s|^/proc/\([0-9]*\)/environ\$|\1|p"
-  ' _ "$WINEPREFIX" | grep -vx "$$" || true
+    grep -slzxF "WINEPREFIX=$1" /proc/[0-9]*/environ |
+      sed -n "s|^/proc/\([0-9]*\)/environ\$|\1|p" | grep -vx "$2" || true
+  ' _ "$WINEPREFIX" "$$"
 }
 
 # Ends the prefix's wineserver (and with it every program of the prefix) and
