@@ -72,6 +72,15 @@ void WriteOtherValue(const char *subKey, const std::string &name, const std::str
               ERROR_SUCCESS);
 }
 
+// An ASCII path with its backslashes doubled.
+std::string Doubled(const std::string &path)
+{
+    std::string doubled;
+    for (char c : path)
+        doubled += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return doubled;
+}
+
 std::string SamplePlayer() { return HostPath(LARKVIEW_SKYVU_PATH); }
 
 // The values these tests write into the current user's hive, removed before
@@ -163,10 +172,7 @@ TEST_F(RegistryTest, WriteUninstallEntryWritesTheSevenValues)
     EXPECT_EQ(ReadText(kUninstallKey, "DisplayName"), Stored("云雀视界"));
     EXPECT_EQ(ReadText(kUninstallKey, "UninstallString"),
               Stored("\"C:\\\\Program Files\\\\Larkview\\\\UnInstall.exe\""));
-    std::string doubled;
-    for (char c : SamplePlayer())
-        doubled += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    EXPECT_EQ(ReadText(kUninstallKey, "DisplayIcon"), Stored("\"" + doubled + "\""));
+    EXPECT_EQ(ReadText(kUninstallKey, "DisplayIcon"), Stored("\"" + Doubled(SamplePlayer()) + "\""));
     EXPECT_EQ(ReadText(kUninstallKey, "DisplayVersion"), Stored("2.1.0.35"));
     const auto homePage = ReadText(kUninstallKey, "URLInfoAbout");
     ASSERT_TRUE(homePage);
@@ -187,17 +193,6 @@ TEST_F(RegistryTest, WriteUninstallEntryKeepsTrailBytes5CSingle)
     EXPECT_EQ(ReadText(kUninstallKey, "DisplayIcon"), Stored("\"C:\\\\云雀" + kCheng + "\\\\skyvu.exe\""));
 }
 
-TEST_F(RegistryTest, WriteUninstallEntryFallsBackToVersion1001)
-{
-    TempFolder folder("version");
-    WriteBytes(folder.path() + "skyvu.exe", "MZ no resources");
-
-    ASSERT_TRUE(WriteUninstallEntry(folder.path() + "UnInstall.exe", folder.path() + "skyvu.exe"));
-
-    EXPECT_EQ(ReadText(kUninstallKey, "DisplayVersion"), Stored("1.0.0.1"));
-    EXPECT_TRUE(ReadText(kUninstallKey, "Publisher"));
-}
-
 TEST_F(RegistryTest, ASecondInstallOverwritesEveryValueAndLeavesOthersAlone)
 {
     WriteOtherValue(kUninstallKey, "InstallLocation", "kept");
@@ -205,11 +200,14 @@ TEST_F(RegistryTest, ASecondInstallOverwritesEveryValueAndLeavesOthersAlone)
     for (const char *name : {"DisplayName", "DisplayVersion", "URLInfoAbout", "URLUpdateInfo", "Publisher"})
         WriteOtherValue(kUninstallKey, name, "stale");
 
-    ASSERT_TRUE(WriteUninstallEntry("D:\\Second\\UnInstall.exe", "D:\\Second\\skyvu.exe"));
+    // This time the main program has no version information.
+    TempFolder second("second");
+    WriteBytes(second.path() + "skyvu.exe", "MZ no resources");
+    ASSERT_TRUE(WriteUninstallEntry(second.path() + "UnInstall.exe", second.path() + "skyvu.exe"));
 
     EXPECT_EQ(ReadText(kUninstallKey, "DisplayName"), Stored("云雀视界"));
-    EXPECT_EQ(ReadText(kUninstallKey, "UninstallString"), Stored("\"D:\\\\Second\\\\UnInstall.exe\""));
-    EXPECT_EQ(ReadText(kUninstallKey, "DisplayIcon"), Stored("\"D:\\\\Second\\\\skyvu.exe\""));
+    EXPECT_EQ(ReadText(kUninstallKey, "UninstallString"), Stored("\"" + Doubled(second.path()) + "UnInstall.exe\""));
+    EXPECT_EQ(ReadText(kUninstallKey, "DisplayIcon"), Stored("\"" + Doubled(second.path()) + "skyvu.exe\""));
     EXPECT_EQ(ReadText(kUninstallKey, "DisplayVersion"), Stored("1.0.0.1"));
     for (const char *name : {"URLInfoAbout", "URLUpdateInfo", "Publisher"})
         EXPECT_NE(ReadText(kUninstallKey, name), Stored("stale")) << name;

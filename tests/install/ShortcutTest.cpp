@@ -1,6 +1,5 @@
 #include "install/IoError.h"
 #include "install/ShellLink.h"
-#include "install/SpecialFolder.h"
 
 #include "tests/support/TestFiles.h"
 #include "win/ComPtr.h"
@@ -153,15 +152,6 @@ TEST(IoErrorText, NamesTheCommonCodesAndNumbersTheRest)
     EXPECT_EQ(IoErrorText(32), "I/O error 32");
     EXPECT_EQ(IoError(5).code(), 5u);
     EXPECT_STREQ(IoError(5).what(), "File access denied");
-}
-
-TEST_F(ShortcutTest, SpecialFoldersAreTheUsersShellFolders)
-{
-    EXPECT_EQ(*SpecialFolderPath(CSIDL_PROGRAMS), *folders.programs);
-    EXPECT_NE(folders.desktop->find("\\Desktop"), std::string::npos) << *folders.desktop;
-    EXPECT_NE(folders.programs->find("\\Start Menu\\Programs"), std::string::npos) << *folders.programs;
-    EXPECT_NE(folders.appData->back(), '\\');
-    EXPECT_TRUE(FolderExists(quickLaunchFolder()));
 }
 
 TEST_F(ShortcutTest, AllFlagsOnWritesThreeLikeShortcutsAndTheUninstallShortcut)
