@@ -119,3 +119,21 @@ TEST(ExtractAll, WritesEveryFileIntoStreamsOfTheCallback)
         EXPECT_EQ(Text(*supply.streams.at(index)), ReadBytes(DataPath(source))) << source;
     }
 }
+
+// The caller's stream is read through the library's stream interfaces.
+TEST(OpenStream, OpensAnArchiveHeldInTheCallersStream)
+{
+    sevenzip::TMemoryStream source;
+    const std::string bytes = ReadBytes(DataPath("tree.7z"));
+    source.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    source.Seek(0, sevenzip::kFromBeginning); // the library reads from the current position
+    const win::ComPtr<sevenzip::IInStream> stream(new sevenzip::T7zStream(source));
+
+    auto archive = sevenzip::CreateInArchive(sevenzip::CLSID_Format7z, LibraryPath());
+    archive->OpenStream(stream.get());
+    const auto indices = IndexByPath(*archive);
+    EXPECT_EQ(indices.size(), 9u);
+    sevenzip::TMemoryStream item;
+    archive->ExtractItem(indices.at(L"big.bin"), item, false);
+    EXPECT_EQ(Text(item), ReadBytes(DataPath("tree\\big.bin")));
+}
