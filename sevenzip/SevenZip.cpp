@@ -222,8 +222,10 @@ bool T7zInArchive::ItemIsFolder(uint32_t index)
 
 void T7zInArchive::Extract(const uint32_t *indices, uint32_t count, bool test)
 {
-    const HRESULT result =
-        OpenHandler().Extract(indices, count, test ? 1 : 0, static_cast<IArchiveExtractCallback *>(this));
+    // Held here too, so that a callback that closes the archive cannot pull
+    // the handler away while it runs.
+    const win::ComPtr<IInArchive> handler(&OpenHandler());
+    const HRESULT result = handler->Extract(indices, count, test ? 1 : 0, static_cast<IArchiveExtractCallback *>(this));
     RaiseCallbackError();
     CheckResult(result);
 }

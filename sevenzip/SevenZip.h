@@ -15,8 +15,9 @@
 namespace sevenzip {
 
 // Callbacks are plain functions; the sender is handed back unchanged.
-// The library may call the stream callback on a thread of its own (never two
-// calls at once): it must not touch the GUI or unguarded shared state.
+// The library may call the stream and password callbacks on a thread of its
+// own (never two calls at once): they must not touch the GUI or unguarded
+// shared state. Progress is reported on the caller's thread.
 using T7zProgressCallback = HRESULT (*)(void *sender, bool isTotal, int64_t value);
 using T7zPasswordCallback = HRESULT (*)(void *sender, std::wstring &password);
 using T7zGetStreamCallback = HRESULT (*)(void *sender, uint32_t index, ISequentialOutStream **stream);

@@ -14,6 +14,7 @@ namespace {
 struct Report {
     bool isTotal;
     int64_t value;
+    DWORD thread;
 };
 
 struct Recorder {
@@ -24,7 +25,7 @@ struct Recorder {
 HRESULT Record(void *sender, bool isTotal, int64_t value)
 {
     auto *recorder = static_cast<Recorder *>(sender);
-    recorder->reports.push_back({isTotal, value});
+    recorder->reports.push_back({isTotal, value, GetCurrentThreadId()});
     return isTotal ? S_OK : recorder->stopWith;
 }
 
@@ -32,7 +33,9 @@ constexpr int64_t kTreeTotal = 3'255'840; // the unpacked size of tree.7z
 
 } // namespace
 
-TEST(Progress, TotalComesOnceBeforeAmountsThatGrowToIt)
+// The progress page's bar follows these reports, so they must come on the
+// caller's thread.
+TEST(Progress, TotalComesOnceBeforeAmountsThatGrowToItAllOnTheCallersThread)
 {
     TempFolder folder;
     Recorder recorder;
@@ -51,6 +54,8 @@ TEST(Progress, TotalComesOnceBeforeAmountsThatGrowToIt)
         previous = reports[i].value;
     }
     EXPECT_EQ(reports.back().value, kTreeTotal);
+    for (const Report &report : reports)
+        EXPECT_EQ(report.thread, GetCurrentThreadId());
 }
 
 TEST(Progress, ANonZeroAnswerStopsExtractionAndRaisesItsSystemText)
