@@ -55,11 +55,6 @@ TEST(ProgressCallback, WritesTheDebugLineAndMovesTheBarByTheLow32Bits)
     EXPECT_EQ(current.bar.positions, (std::vector<int>{-1, 1234}));
 }
 
-TEST(ProgressCallback, WithoutABarOnlyReports)
-{
-    EXPECT_EQ(ProgressCallback(nullptr, true, 10), S_OK);
-}
-
 TEST(ExtractPayload, ExtractsThePayloadWithItsPasswordWhileTheBarFollows)
 {
     TempFolder folder;

@@ -132,19 +132,3 @@ TEST(T7zInArchive, OperationsOnAnArchiveNeverOpenedRaiseInsteadOfCrashing)
     archive->Close();
     EXPECT_EQ(ErrorOf([&] { archive->GetNumberOfItems(); }), "No archive is open");
 }
-
-TEST(T7zInArchive, AnswersOnlyItsOwnInterfaces)
-{
-    auto archive = CreateInArchive(CLSID_Format7z, LibraryPath());
-    for (const GUID &iid : {sevenzip::IID_IArchiveOpenSetSubArchiveName, sevenzip::IID_IArchiveOpenVolumeCallback,
-                            sevenzip::IID_ICryptoGetTextPassword, sevenzip::IID_IArchiveExtractCallback,
-                            sevenzip::IID_IArchiveOpenCallback, sevenzip::IID_IProgress, sevenzip::IID_I7zInArchive,
-                            IID_IUnknown}) {
-        win::ComPtr<IUnknown> answer;
-        EXPECT_EQ(archive->QueryInterface(iid, reinterpret_cast<void **>(answer.put())), S_OK);
-        EXPECT_TRUE(answer);
-    }
-    win::ComPtr<IUnknown> none;
-    EXPECT_EQ(archive->QueryInterface(sevenzip::IID_IInArchive, reinterpret_cast<void **>(none.put())), E_NOINTERFACE);
-    EXPECT_FALSE(none);
-}
