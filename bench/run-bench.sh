@@ -15,9 +15,17 @@ cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolcha
 cmake --build "$tree" --target extract_bench bench_archive
 
 win() { printf 'Z:%s' "${1//\//\\}"; }
+# The harness (wineserver, X server) is stopped afterwards unless a test run
+# had it going already.
+harness_was_up=0
+[ -f "$tree/wine/xvfb.pid" ] && kill -0 "$(cat "$tree/wine/xvfb.pid")" 2>/dev/null && harness_was_up=1
 # Output goes to the host's temp folder, beside neither input.
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+finish() {
+  rm -rf "$work"
+  [ $harness_was_up = 1 ] || "$root/tools/wine-harness.sh" stop "$tree"
+}
+trap finish EXIT
 "$root/tools/wine-run.sh" --tree "$tree" "$tree/bench/extract_bench.exe" \
   "$(win "$tree/bench/bench.7z")" "$(win "$LARKVIEW_DEPS/x86_64/7zip/7z.dll")" \
   "$(win "$LARKVIEW_DEPS/x86_64/7zip/7zr.exe")" "$(win "$work")" "$runs"
