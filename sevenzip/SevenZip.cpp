@@ -71,7 +71,8 @@ HMODULE LoadLibraryByFullPath(const std::string &path)
     if (length == 0 || length >= sizeof full)
         return nullptr;
     HMODULE module = LoadLibraryExA(full, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // Windows 7 without the search-flag update refuses the flag.
+    // Windows 7 without the search-flag update refuses the flag. The
+    // library imports only KnownDLLs, which come from the system folder anyway.
     if (!module && GetLastError() == ERROR_INVALID_PARAMETER)
         module = LoadLibraryExA(full, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     return module;
