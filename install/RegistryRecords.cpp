@@ -1,7 +1,7 @@
 #include "install/RegistryRecords.h"
 
 #include "install/FileVersion.h"
-#include "install/PathText.h"
+#include "win/PathText.h"
 #include "install/ProductInfo.h"
 #include "win/RegistryKey.h"
 

@@ -1,7 +1,7 @@
 #include "install/ShellLink.h"
 
 #include "install/IoError.h"
-#include "install/PathText.h"
+#include "win/PathText.h"
 #include "install/SpecialFolder.h"
 #include "win/ComPtr.h"
 

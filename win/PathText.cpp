@@ -1,4 +1,4 @@
-#include "install/PathText.h"
+#include "win/PathText.h"
 
 #include <windows.h>
 

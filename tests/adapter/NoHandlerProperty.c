@@ -1,0 +1,5 @@
+/* A DLL with CreateObject but without the format library's property export. */
+__declspec(dllexport) int CreateObject(void)
+{
+    return 0;
+}
