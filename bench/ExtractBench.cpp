@@ -5,6 +5,7 @@
 // The child mode extract_bench --adapter <archive> <7z.dll> <folder> is the
 // adapter's run.
 #include "sevenzip/SevenZip.h"
+#include "tests/support/TestFiles.h"
 #include "win/Handle.h"
 
 #include <windows.h>
@@ -14,29 +15,11 @@
 #include <string>
 #include <vector>
 
+using testing_support::RemoveTree;
+
 namespace {
 
 const wchar_t kPassword[] = L"wqbirex$$";
-
-void RemoveTree(const std::string &folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
 
 // Total size and count of the files below a folder.
 std::pair<uint64_t, int> TreeSize(const std::string &folder)
