@@ -49,6 +49,10 @@ TApplication::~TApplication()
         forms_.pop_back();
     mainForm_ = nullptr;
     DestroyWindow(handle_);
+    // A termination request that the loop did not collect ends with this object.
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     if (Application == this)
         Application = nullptr;
     if (comInitialised_)

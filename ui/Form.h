@@ -2,6 +2,7 @@
 // A page: a borderless top-level window owned by the application window,
 // built from the stored layout named after its class.
 #include "ui/Handlers.h"
+#include "ui/LayoutReader.h"
 #include "ui/WinControl.h"
 
 #include <string_view>
@@ -23,6 +24,16 @@ public:
 
     // The page's handler of that name, for the layout's event bindings.
     virtual EventHandler FindHandler(std::string_view name);
+
+    // The page's component of that name and class, for the page's fields;
+    // a layout without it is an error that names both.
+    template <typename T> T &Field(std::string_view name)
+    {
+        if (auto *component = dynamic_cast<T *>(FindComponent(name)))
+            return *component;
+        throw LayoutError("Layout of " + Name() + ": no component " + std::string(name) +
+                          " of the class the page expects");
+    }
 
     // Shows the page (centred first, where its position says so) and
     // activates it; while the application is minimised it appears on restore.

@@ -449,8 +449,11 @@ void TWinControl::PaintGraphicChildren(HDC dc, const TControl *stopAt, const REC
     RECT clip;
     if (GetClipBox(dc, &clip) == NULLREGION)
         return;
+    // Graphic controls always lie beneath windowed ones: under a windowed
+    // control every graphic control is painted, under a graphic one only
+    // those before it in z-order.
     for (TControl *control : controls_) {
-        if (control == stopAt)
+        if (control == stopAt && !control->Windowed())
             break;
         if (control->Windowed() || !control->Visible())
             continue;
