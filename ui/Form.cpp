@@ -26,7 +26,6 @@ void TForm::Load()
 void TForm::LoadFromText(std::string_view layoutText)
 {
     LayoutReader(*this).Read(layoutText);
-    CreateHandles();
     if (OnCreate) {
         // An error in the create handler is reported like any event's; the
         // page exists all the same.

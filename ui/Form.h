@@ -17,7 +17,8 @@ public:
     std::string ClassName() const override { return "TForm"; }
 
     // Reads the layout bound into the executable (RCDATA named after the
-    // class, e.g. TFORM1), creates the windows and runs OnCreate.
+    // class, e.g. TFORM1) and runs OnCreate. The windows follow when the page
+    // is first shown.
     void Load();
     // The same from a layout text.
     void LoadFromText(std::string_view layoutText);

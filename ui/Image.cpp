@@ -46,7 +46,7 @@ void TImage::Paint(HDC dc)
 bool TImage::SetProperty(std::string_view name, const LayoutValue &value, LayoutReader &reader)
 {
     if (name == "Picture.Png")
-        picture_.SetGraphic(reader.Png(value));
+        reader.Png(value, [this](std::shared_ptr<const TPngImage> picture) { picture_.SetGraphic(std::move(picture)); });
     else if (name == "Stretch")
         SetStretch(reader.Boolean(value));
     else if (name == "Center")

@@ -2,7 +2,6 @@
 
 #include "ui/ClassRegistry.h"
 #include "ui/Form.h"
-#include "ui/PngImage.h"
 #include "ui/Resources.h"
 
 #include <windows.h>
@@ -62,6 +61,7 @@ void LayoutReader::Read(std::string_view layoutText)
     form_.SetName(root.name);
     form_.BeginLoading();
     ReadObject(root, form_);
+    AssignPictures();
     ResolveReferences();
     form_.Loaded();
     for (TComponent *component : created_)
@@ -228,18 +228,33 @@ void LayoutReader::Reference(const LayoutValue &value, std::function<void(TCompo
     references_.push_back({Identifier(value), std::move(assign), component_, property_, line_});
 }
 
-std::shared_ptr<const TPngImage> LayoutReader::Png(const LayoutValue &value)
+void LayoutReader::Png(const LayoutValue &value, std::function<void(std::shared_ptr<const TPngImage>)> assign)
 {
     if (value.kind != LayoutValue::Kind::String)
         Fail(std::string("expected a picture resource name, found ") + KindName(value.kind));
     const std::string_view bytes = ResourceBytes(value.text.c_str(), "PNG");
     if (bytes.empty())
         Fail("no picture resource '" + value.text + "'");
-    try {
-        return std::make_shared<const TPngImage>(TPngImage::Decode(bytes));
-    } catch (const PngError &error) {
-        Fail("picture '" + value.text + "': " + error.what());
+    // A thread costs more than decoding a glyph.
+    constexpr std::size_t kWorthAThread = 16 * 1024;
+    const auto policy = bytes.size() >= kWorthAThread ? std::launch::async : std::launch::deferred;
+    pictures_.push_back({value.text, std::async(policy, [bytes] { return TPngImage::Decode(bytes); }),
+                         std::move(assign), component_, property_, line_});
+}
+
+void LayoutReader::AssignPictures()
+{
+    for (PendingPicture &picture : pictures_) {
+        component_ = picture.component;
+        property_ = picture.property;
+        line_ = picture.line;
+        try {
+            picture.assign(std::make_shared<const TPngImage>(picture.decoded.get()));
+        } catch (const PngError &error) {
+            Fail("picture '" + picture.resource + "': " + error.what());
+        }
     }
+    pictures_.clear();
 }
 
 } // namespace ui

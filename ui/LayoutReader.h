@@ -3,9 +3,11 @@
 // assigns its stored properties, binds its events to the page's handlers by
 // name and resolves references between components once all are read.
 #include "ui/Layout.h"
+#include "ui/PngImage.h"
 #include "ui/Types.h"
 
 #include <functional>
+#include <future>
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
@@ -19,7 +21,6 @@ namespace ui {
 
 class TComponent;
 class TForm;
-class TPngImage;
 struct TFontStyles;
 
 // A layout that cannot be built: what() names the page, the line, the
@@ -63,8 +64,11 @@ public:
     // has been read, so a component may refer to one declared after it.
     void Reference(const LayoutValue &value, std::function<void(TComponent &)> assign);
 
-    // A PNG picture bound into the executable as a resource of type PNG.
-    std::shared_ptr<const TPngImage> Png(const LayoutValue &value);
+    // Hands the PNG picture bound into the executable as a resource of type
+    // PNG to `assign` once it is decoded, before any component's Loaded. Large
+    // pictures are decoded side by side on worker threads; a picture that
+    // cannot be decoded fails the layout like any other error.
+    void Png(const LayoutValue &value, std::function<void(std::shared_ptr<const TPngImage>)> assign);
 
     [[noreturn]] void Fail(const std::string &message) const;
 
@@ -77,9 +81,19 @@ private:
         int line;
     };
 
+    struct PendingPicture {
+        std::string resource;
+        std::future<TPngImage> decoded;
+        std::function<void(std::shared_ptr<const TPngImage>)> assign;
+        std::string component;
+        std::string property;
+        int line;
+    };
+
     void ReadObject(const LayoutObject &object, TComponent &component);
     void ReadChildren(const LayoutObject &object, TComponent &container);
     void ResolveReferences();
+    void AssignPictures();
 
     TForm &form_;
     std::string page_;
@@ -87,6 +101,7 @@ private:
     std::string property_;
     int line_ = 0;
     std::vector<PendingReference> references_;
+    std::vector<PendingPicture> pictures_;
     std::vector<TComponent *> created_;
 };
 

@@ -73,14 +73,6 @@ HWND TWinControl::Handle()
     return handle_;
 }
 
-void TWinControl::CreateHandles()
-{
-    Handle();
-    for (TControl *control : std::vector<TControl *>(controls_))
-        if (auto *windowed = dynamic_cast<TWinControl *>(control))
-            windowed->CreateHandles();
-}
-
 TWinControl *TWinControl::FromHandle(HWND window)
 {
     return window ? static_cast<TWinControl *>(GetPropA(window, kControlProperty)) : nullptr;
@@ -143,6 +135,9 @@ void TWinControl::CreateWindowHandle()
             throw std::runtime_error("Error creating window of class " + params.className);
     }
     WindowCreated();
+    for (TControl *control : std::vector<TControl *>(controls_))
+        if (auto *windowed = dynamic_cast<TWinControl *>(control); windowed && !windowed->handle_)
+            windowed->CreateWindowHandle();
 }
 
 void TWinControl::WindowCreated()

@@ -18,11 +18,10 @@ public:
     std::string ClassName() const override { return "TWinControl"; }
     bool Windowed() const override { return true; }
 
-    // The window, created (with the parent's) on first use.
+    // The window, created on first use together with its parent's and its
+    // windowed children's (a hidden page gets its windows when first shown).
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
-    // Creates the windows of this control and of every windowed child.
-    void CreateHandles();
     static TWinControl *FromHandle(HWND window);
 
     // The children in z-order (creation order); not owned.

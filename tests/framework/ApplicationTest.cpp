@@ -155,7 +155,7 @@ TEST_F(ApplicationTest, AnErrorInACreateHandlerIsReportedAndThePageStillExists)
     TTestPage page;
     page.LoadFromText("object P: TTestPage\n  OnCreate = Explode\n  object I: TImage\n  end\nend\n");
     EXPECT_EQ(reports, std::vector<std::string>{"Disk full"});
-    EXPECT_TRUE(page.HandleAllocated());
+    EXPECT_EQ(page.Field<ui::TImage>("I").Parent(), &page);
 }
 
 TEST_F(ApplicationTest, TheDefaultErrorReportIsAModalBoxWithTheTextTheTitleAndOK)

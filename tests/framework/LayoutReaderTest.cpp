@@ -243,8 +243,9 @@ TEST_F(LayoutReaderTest, PagesLoadTheLayoutBoundUnderTheirClassName)
     page.Load();
     EXPECT_EQ(page.Caption(), "From a resource");
     EXPECT_EQ(page.Field<ui::TImage>("Glyph").Picture().Width(), 11);
-    EXPECT_TRUE(page.HandleAllocated());
+    EXPECT_FALSE(page.HandleAllocated()) << "a hidden page gets its windows when first needed";
     EXPECT_FALSE(IsWindowVisible(page.Handle()));
+    EXPECT_TRUE(page.Field<ui::TImage>("Glyph").Parent()->HandleAllocated());
 }
 
 TEST_F(LayoutReaderTest, FieldsNameTheMissingComponent)
