@@ -189,6 +189,18 @@ LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_ACTIVATE:
+        // The application window has no face of its own: activation (from the
+        // taskbar or Alt+Tab) goes on to the page on screen.
+        if (LOWORD(wParam) != WA_INACTIVE && !minimized_) {
+            for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
+                if ((*it)->Visible() && (*it)->HandleAllocated()) {
+                    SetActiveWindow((*it)->Handle());
+                    return 0;
+                }
+            }
+        }
+        break;
     case WM_CLOSE:
         if (mainForm_)
             mainForm_->Close();

@@ -5,6 +5,27 @@
 #include "ui/WinControl.h"
 
 namespace ui {
+namespace {
+
+// The font with one stored part (Name, Height, Color, Style, Charset) changed.
+TFont ReadFontProperty(TFont font, std::string_view part, const LayoutValue &value, LayoutReader &reader)
+{
+    if (part == "Name")
+        font.SetName(reader.String(value));
+    else if (part == "Height")
+        font.SetHeight(reader.Integer(value));
+    else if (part == "Color")
+        font.SetColor(reader.Color(value));
+    else if (part == "Style")
+        font.SetStyle(reader.FontStyles(value));
+    else if (part == "Charset")
+        font.SetCharset(reader.Integer(value));
+    else
+        reader.Fail("unknown property 'Font." + std::string(part) + "'");
+    return font;
+}
+
+} // namespace
 
 TControl::TControl(TComponent *owner) : TComponent(owner) {}
 
@@ -77,15 +98,11 @@ const TFont &TControl::Font() const
     return parentFont_ && parent_ ? parent_->Font() : font_;
 }
 
-TFont &TControl::EditFont()
+void TControl::SetFont(const TFont &font)
 {
-    if (parentFont_) {
-        if (parent_)
-            font_ = parent_->Font();
-        parentFont_ = false;
-    }
+    font_ = font;
+    parentFont_ = false;
     FontChanged();
-    return font_;
 }
 
 void TControl::SetParentFont(bool parentFont)
@@ -195,16 +212,8 @@ bool TControl::SetProperty(std::string_view name, const LayoutValue &value, Layo
         SetColor(reader.Color(value));
     else if (name == "ParentFont")
         SetParentFont(reader.Boolean(value));
-    else if (name == "Font.Name")
-        EditFont().SetName(reader.String(value));
-    else if (name == "Font.Height")
-        EditFont().SetHeight(reader.Integer(value));
-    else if (name == "Font.Color")
-        EditFont().SetColor(reader.Color(value));
-    else if (name == "Font.Style")
-        EditFont().SetStyle(reader.FontStyles(value));
-    else if (name == "Font.Charset")
-        EditFont().SetCharset(reader.Integer(value));
+    else if (name.starts_with("Font."))
+        SetFont(ReadFontProperty(Font(), name.substr(5), value, reader));
     else if (name == "OnClick")
         OnClick = reader.NotifyHandler(value);
     else if (name == "OnMouseDown")

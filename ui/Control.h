@@ -42,7 +42,8 @@ public:
 
     // With ParentFont (the default) the control draws with its parent's font.
     const TFont &Font() const;
-    TFont &EditFont();
+    // Gives the control a font of its own (ParentFont off).
+    void SetFont(const TFont &font);
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool parentFont);
 

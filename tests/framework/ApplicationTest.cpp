@@ -117,6 +117,15 @@ TEST_F(ApplicationTest, MinimiseHidesEveryPageAndRestoreShowsThoseStillMeantToBe
     EXPECT_TRUE(IsWindowVisible(third.Handle()));
 }
 
+TEST_F(ApplicationTest, ActivatingTheApplicationWindowActivatesThePageOnScreen)
+{
+    CreatePage();
+    TTestPage &second = CreatePage();
+    second.Show();
+    SetActiveWindow(application.Handle());
+    EXPECT_EQ(GetActiveWindow(), second.Handle());
+}
+
 TEST_F(ApplicationTest, ErrorsEscapingEventHandlersAreReportedAndTheProgramGoesOn)
 {
     std::vector<std::string> reports;
