@@ -138,7 +138,8 @@ void TApplication::Restore()
 int TApplication::MessageBox(const std::string &text, const std::string &caption, UINT flags)
 {
     // The pages are owned, not children, of the application window: disable
-    // them so that the box is modal for the whole wizard.
+    // them so that the box is modal for the whole wizard (a disabled page also
+    // gives up the mouse capture of a click in progress).
     std::vector<HWND> disabled;
     for (const auto &form : forms_) {
         if (form->HandleAllocated() && IsWindowEnabled(form->Handle())) {

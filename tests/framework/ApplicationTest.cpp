@@ -174,6 +174,8 @@ TEST_F(ApplicationTest, TheDefaultErrorReportIsAModalBoxWithTheTextTheTitleAndOK
     std::atomic<bool> done{false};
     std::string text;
     bool pageDisabledMeanwhile = false;
+    bool mouseFreeMeanwhile = false;
+    const DWORD guiThread = GetCurrentThreadId();
     bool errorIcon = false;
     // Reads the box from another thread, as a user would, and presses OK.
     std::thread reader([&] {
@@ -184,6 +186,9 @@ TEST_F(ApplicationTest, TheDefaultErrorReportIsAModalBoxWithTheTextTheTitleAndOK
                 GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
                 text = buffer;
                 pageDisabledMeanwhile = !IsWindowEnabled(page.Handle());
+                GUITHREADINFO info{};
+                info.cbSize = sizeof info;
+                mouseFreeMeanwhile = GetGUIThreadInfo(guiThread, &info) && info.hwndCapture == nullptr;
                 HWND icon = GetDlgItem(box, 0x14); // the icon: Windows' id, then Wine's
                 if (!icon)
                     icon = GetDlgItem(box, 0x440);
@@ -195,11 +200,13 @@ TEST_F(ApplicationTest, TheDefaultErrorReportIsAModalBoxWithTheTextTheTitleAndOK
             Sleep(20);
         }
     });
+    SetCapture(page.Handle()); // as in the middle of a click
     application.ShowException(std::runtime_error("Error loading library C:\\Larkview\\7z.dll"));
     done = true;
     reader.join();
     EXPECT_EQ(text, "Error loading library C:\\Larkview\\7z.dll.");
     EXPECT_TRUE(pageDisabledMeanwhile);
+    EXPECT_TRUE(mouseFreeMeanwhile);
     EXPECT_TRUE(errorIcon) << "the box shows the error icon";
     EXPECT_TRUE(IsWindowEnabled(page.Handle()));
 }
