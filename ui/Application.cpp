@@ -31,6 +31,8 @@ void RegisterWindowClass(WNDPROC procedure)
 
 TApplication::TApplication()
 {
+    // The pictures decode on other cores while COM and the windows start.
+    pictures_.Prefetch();
     comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     RegisterWindowClass(&TApplication::WindowProc);
     // A window without size: it never shows on screen, yet it holds the

@@ -3,6 +3,7 @@
 // window that carries the title and owns every page, the pages themselves,
 // the message loop, termination, minimising and the default error report.
 #include "ui/Form.h"
+#include "ui/PictureStore.h"
 
 #include <exception>
 #include <functional>
@@ -20,6 +21,8 @@ public:
     TApplication &operator=(const TApplication &) = delete;
 
     HWND Handle() const { return handle_; }
+    // The executable's pictures, decoding in the background from the start.
+    PictureStore &Pictures() { return pictures_; }
     const std::string &Title() const { return title_; }
     void SetTitle(std::string title);
 
@@ -65,6 +68,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG &message);
 
+    // First, so that decoding starts before anything else and its workers
+    // are joined last.
+    PictureStore pictures_;
     bool comInitialised_ = false;
     HWND handle_ = nullptr;
     std::string title_;

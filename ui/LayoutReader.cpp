@@ -1,5 +1,6 @@
 #include "ui/LayoutReader.h"
 
+#include "ui/Application.h"
 #include "ui/ClassRegistry.h"
 #include "ui/Form.h"
 #include "ui/Resources.h"
@@ -232,14 +233,17 @@ void LayoutReader::Png(const LayoutValue &value, std::function<void(std::shared_
 {
     if (value.kind != LayoutValue::Kind::String)
         Fail(std::string("expected a picture resource name, found ") + KindName(value.kind));
-    const std::string_view bytes = ResourceBytes(value.text.c_str(), "PNG");
-    if (bytes.empty())
+    std::optional<PictureStore::Picture> picture;
+    if (Application) {
+        picture = Application->Pictures().Find(value.text);
+    } else if (const std::string_view bytes = ResourceBytes(value.text.c_str(), "PNG"); !bytes.empty()) {
+        picture = std::async(std::launch::deferred, [bytes] {
+                      return std::make_shared<const TPngImage>(TPngImage::Decode(bytes));
+                  }).share();
+    }
+    if (!picture)
         Fail("no picture resource '" + value.text + "'");
-    // A thread costs more than decoding a glyph.
-    constexpr std::size_t kWorthAThread = 16 * 1024;
-    const auto policy = bytes.size() >= kWorthAThread ? std::launch::async : std::launch::deferred;
-    pictures_.push_back({value.text, std::async(policy, [bytes] { return TPngImage::Decode(bytes); }),
-                         std::move(assign), component_, property_, line_});
+    pictures_.push_back({value.text, *picture, std::move(assign), component_, property_, line_});
 }
 
 void LayoutReader::AssignPictures()
@@ -249,7 +253,7 @@ void LayoutReader::AssignPictures()
         property_ = picture.property;
         line_ = picture.line;
         try {
-            picture.assign(std::make_shared<const TPngImage>(picture.decoded.get()));
+            picture.assign(picture.decoded.get());
         } catch (const PngError &error) {
             Fail("picture '" + picture.resource + "': " + error.what());
         }

@@ -3,11 +3,10 @@
 // assigns its stored properties, binds its events to the page's handlers by
 // name and resolves references between components once all are read.
 #include "ui/Layout.h"
-#include "ui/PngImage.h"
+#include "ui/PictureStore.h"
 #include "ui/Types.h"
 
 #include <functional>
-#include <future>
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
@@ -65,9 +64,8 @@ public:
     void Reference(const LayoutValue &value, std::function<void(TComponent &)> assign);
 
     // Hands the PNG picture bound into the executable as a resource of type
-    // PNG to `assign` once it is decoded, before any component's Loaded. Large
-    // pictures are decoded side by side on worker threads; a picture that
-    // cannot be decoded fails the layout like any other error.
+    // PNG to `assign` once it is decoded, before any component's Loaded. A
+    // picture that cannot be decoded fails the layout like any other error.
     void Png(const LayoutValue &value, std::function<void(std::shared_ptr<const TPngImage>)> assign);
 
     [[noreturn]] void Fail(const std::string &message) const;
@@ -83,7 +81,7 @@ private:
 
     struct PendingPicture {
         std::string resource;
-        std::future<TPngImage> decoded;
+        PictureStore::Picture decoded;
         std::function<void(std::shared_ptr<const TPngImage>)> assign;
         std::string component;
         std::string property;
