@@ -74,10 +74,10 @@ void TForm::Hide()
 
 void TForm::Close()
 {
+    // Any other page ignores the request: hiding it would leave the wizard
+    // running with nothing on screen. Its own controls are the ways out.
     if (Application && Application->MainForm() == this)
         Application->Terminate();
-    else
-        Hide();
 }
 
 void TForm::VisibleChanged()

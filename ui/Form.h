@@ -40,7 +40,8 @@ public:
     // activates it; while the application is minimised it appears on restore.
     void Show();
     void Hide();
-    // The main form ends the application; any other page hides.
+    // A close request (Alt+F4): the main form ends the application; any
+    // other page stays as it is.
     void Close();
 
     const std::string &Caption() const { return caption_; }

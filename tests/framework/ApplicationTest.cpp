@@ -117,6 +117,18 @@ TEST_F(ApplicationTest, MinimiseHidesEveryPageAndRestoreShowsThoseStillMeantToBe
     EXPECT_TRUE(IsWindowVisible(third.Handle()));
 }
 
+TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationWhileOtherPagesStay)
+{
+    TTestPage &main = CreatePage();
+    TTestPage &other = CreatePage();
+    other.Show();
+    SendMessageA(other.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(other.Handle())) << "a hidden page would leave nothing on screen";
+    EXPECT_FALSE(application.Terminated());
+    SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(application.Terminated());
+}
+
 TEST_F(ApplicationTest, ActivatingTheApplicationWindowActivatesThePageOnScreen)
 {
     CreatePage();
