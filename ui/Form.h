@@ -48,6 +48,7 @@ public:
     void SetCaption(std::string caption);
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
+    // Pages are borderless: the client area is the whole window.
     void SetClientWidth(int width) { SetWidth(width); }
     void SetClientHeight(int height) { SetHeight(height); }
 
