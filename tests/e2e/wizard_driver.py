@@ -57,8 +57,20 @@ class Wizard:
         self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def visible_windows(self):
+        """The wizard's visible windows, without its application window: that
+        one has no size (Wine maps it as 1 x 1) and only carries the title and
+        the taskbar button. Minimised, it shows as Wine's icon title."""
         output = _xdotool("search", "--onlyvisible", "--pid", self.process.pid, check=False)
-        return [Window(line) for line in output.split()]
+        windows = []
+        for line in output.split():
+            window = Window(line)
+            try:
+                _, _, width, height = window.geometry()
+            except RuntimeError:
+                continue  # gone meanwhile
+            if width > 1 or height > 1:
+                windows.append(window)
+        return windows
 
     def wait_for_windows(self, count=1, timeout=30):
         """Waits until exactly `count` windows of the wizard are visible, and a
@@ -98,6 +110,14 @@ def wizard_processes():
         if program.replace("\\", "/").lower().endswith("/larkviewsetup.exe"):
             pids.append(int(entry))
     return pids
+
+
+def pixel(path, x, y):
+    """(r, g, b) of one pixel of a PNG file (a screenshot or a picture)."""
+    result = subprocess.run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"],
+                            capture_output=True, text=True, check=True, timeout=30)
+    values = result.stdout.splitlines()[1].split("(", 1)[1].split(")", 1)[0].split(",")
+    return tuple(int(float(v)) for v in values[:3])
 
 
 def screenshot(name):

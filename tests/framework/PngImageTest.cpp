@@ -1,0 +1,177 @@
+#include "ui/Blend.h"
+#include "ui/PngImage.h"
+#include "win/Gdi.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+#include <zlib.h>
+
+#include <string>
+#include <vector>
+
+using ui::PngError;
+using ui::TPngImage;
+
+namespace {
+
+// A PNG file written by libpng's simplified API from pixels in `format`.
+std::string Encode(int width, int height, png_uint_32 format, const std::vector<std::uint8_t> &pixels,
+                   const std::vector<std::uint8_t> &colormap = {})
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = format;
+    image.colormap_entries = static_cast<png_uint_32>(colormap.size() / 4);
+    png_alloc_size_t size = 0;
+    const void *map = colormap.empty() ? nullptr : colormap.data();
+    EXPECT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, map));
+    std::string bytes(size, '\0');
+    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, map));
+    bytes.resize(size);
+    return bytes;
+}
+
+std::vector<std::uint8_t> Bgra(std::initializer_list<std::uint8_t> bytes)
+{
+    return bytes;
+}
+
+// A 32-bit device-independent canvas filled with one colour (0x00RRGGBB).
+class Canvas {
+public:
+    Canvas(int width, int height, std::uint32_t fill)
+        : screen_(nullptr), memory_(screen_.get()), dib_(screen_.get(), width, height),
+          selected_(memory_.get(), dib_.get())
+    {
+        for (int i = 0; i < width * height; ++i)
+            dib_.bits()[i] = fill;
+    }
+    HDC dc() const { return memory_.get(); }
+    std::uint32_t at(int x, int y) const
+    {
+        GdiFlush();
+        return dib_.bits()[y * dib_.width() + x] & 0xFFFFFF;
+    }
+
+private:
+    win::WindowDC screen_;
+    win::MemoryDC memory_;
+    win::DibSection dib_;
+    win::SelectedObject selected_;
+};
+
+} // namespace
+
+TEST(PngDecode, RgbaPicturesKeepEveryChannelExactly)
+{
+    // R, G, B, A per pixel in the file.
+    const std::string file = Encode(2, 2, PNG_FORMAT_RGBA, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 1, 2, 3, 4});
+    const TPngImage image = TPngImage::Decode(file);
+    EXPECT_EQ(image.Width(), 2);
+    EXPECT_EQ(image.Height(), 2);
+    EXPECT_EQ(image.Pixels(), Bgra({0, 0, 255, 255, 0, 255, 0, 128, 255, 0, 0, 0, 3, 2, 1, 4}));
+}
+
+TEST(PngDecode, PicturesWithoutAlphaBecomeOpaque)
+{
+    EXPECT_EQ(TPngImage::Decode(Encode(2, 1, PNG_FORMAT_RGB, {10, 20, 30, 40, 50, 60})).Pixels(),
+              Bgra({30, 20, 10, 255, 60, 50, 40, 255}));
+    EXPECT_EQ(TPngImage::Decode(Encode(2, 1, PNG_FORMAT_GRAY, {7, 200})).Pixels(),
+              Bgra({7, 7, 7, 255, 200, 200, 200, 255}));
+    EXPECT_EQ(TPngImage::Decode(Encode(1, 1, PNG_FORMAT_GA, {9, 100})).Pixels(), Bgra({9, 9, 9, 100}));
+}
+
+TEST(PngDecode, PaletteTransparencyBecomesAlpha)
+{
+    // Two palette entries, the second fully transparent.
+    const std::string file = Encode(3, 1, PNG_FORMAT_RGBA_COLORMAP, {0, 1, 0}, {10, 20, 30, 255, 40, 50, 60, 0});
+    EXPECT_EQ(TPngImage::Decode(file).Pixels(), Bgra({30, 20, 10, 255, 60, 50, 40, 0, 30, 20, 10, 255}));
+}
+
+TEST(PngDecode, CorruptDataIsAClearErrorNeverACrash)
+{
+    const std::string good = Encode(4, 4, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(64, 0x80));
+    EXPECT_THROW(TPngImage::Decode(""), PngError);
+    EXPECT_THROW(TPngImage::Decode("GIF89a and more bytes"), PngError);
+    for (std::size_t length = 8; length < good.size(); length += 3)
+        EXPECT_THROW(TPngImage::Decode(good.substr(0, length)), PngError) << length;
+    // Every byte of the image data, damaged, fails the chunk's CRC.
+    const std::size_t idat = good.find("IDAT");
+    ASSERT_NE(idat, std::string::npos);
+    const std::size_t length = static_cast<unsigned char>(good[idat - 1]);
+    for (std::size_t i = idat + 4; i < idat + 4 + length; ++i) {
+        std::string damaged = good;
+        damaged[i] = static_cast<char>(damaged[i] ^ 0x55);
+        EXPECT_THROW(TPngImage::Decode(damaged), PngError) << i;
+    }
+    try {
+        TPngImage::Decode("GIF89a and more bytes");
+    } catch (const PngError &error) {
+        EXPECT_STREQ(error.what(), "Invalid PNG picture: not a PNG file");
+    }
+}
+
+TEST(PngDecode, RefusesGiantPicturesBeforeAllocating)
+{
+    std::string file = Encode(1, 1, PNG_FORMAT_RGBA, {1, 2, 3, 4});
+    // IHDR data starts at byte 16 (width, height), its CRC follows 13 bytes later.
+    const auto putBigEndian = [&file](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = static_cast<char>(value >> (24 - 8 * i));
+    };
+    putBigEndian(16, 100000);
+    putBigEndian(20, 100000);
+    putBigEndian(29, static_cast<std::uint32_t>(
+                         crc32(0, reinterpret_cast<const Bytef *>(file.data() + 12), 17)));
+    EXPECT_THROW(TPngImage::Decode(file), PngError);
+}
+
+TEST(PngDraw, BlendsOverWhatIsAlreadyOnTheCanvas)
+{
+    Canvas canvas(4, 1, 0xFFFFFF);
+    // Black at alpha 128, transparent red, opaque blue, green at alpha 64.
+    const TPngImage image =
+        TPngImage::Decode(Encode(4, 1, PNG_FORMAT_RGBA, {0, 0, 0, 128, 255, 0, 0, 0, 0, 0, 255, 255, 0, 255, 0, 64}));
+    image.Draw(canvas.dc(), {0, 0, 4, 1});
+    EXPECT_EQ(canvas.at(0, 0), 0x7F7F7Fu);
+    EXPECT_EQ(canvas.at(1, 0), 0xFFFFFFu);
+    EXPECT_EQ(canvas.at(2, 0), 0x0000FFu);
+    const std::uint32_t mixed = ui::BlendChannel(0, 255, 64);
+    EXPECT_EQ(canvas.at(3, 0), mixed << 16 | 0xFF00 | mixed);
+}
+
+TEST(PngDraw, DrawsAtTheTargetInLogicalCoordinatesAndOnlyThere)
+{
+    Canvas canvas(6, 6, 0x000000);
+    const TPngImage image = TPngImage::Decode(Encode(2, 2, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(16, 255)));
+    SetViewportOrgEx(canvas.dc(), 1, 1, nullptr);
+    image.Draw(canvas.dc(), {2, 3, 4, 5});
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(canvas.at(x, y), (x >= 3 && x < 5 && y >= 4 && y < 6) ? 0xFFFFFFu : 0u) << x << "," << y;
+}
+
+TEST(PngDraw, ClippingLimitsTheWork)
+{
+    Canvas canvas(4, 4, 0x000000);
+    const TPngImage image = TPngImage::Decode(Encode(4, 4, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(64, 255)));
+    IntersectClipRect(canvas.dc(), 1, 1, 3, 3);
+    image.Draw(canvas.dc(), {0, 0, 4, 4});
+    EXPECT_EQ(canvas.at(0, 0), 0u);
+    EXPECT_EQ(canvas.at(1, 1), 0xFFFFFFu);
+    EXPECT_EQ(canvas.at(2, 2), 0xFFFFFFu);
+    EXPECT_EQ(canvas.at(3, 3), 0u);
+}
+
+TEST(PngDraw, AnotherTargetSizeTakesTheNearestSourcePixel)
+{
+    Canvas canvas(4, 2, 0x000000);
+    const TPngImage image = TPngImage::Decode(Encode(2, 1, PNG_FORMAT_RGBA, {255, 0, 0, 255, 0, 0, 255, 255}));
+    image.Draw(canvas.dc(), {0, 0, 4, 2});
+    // Columns 0..3 scale to 0, 0.5, 1, 1.5: rounded 0, 1, 1, 1 (the last kept inside).
+    EXPECT_EQ(canvas.at(0, 0), 0xFF0000u);
+    EXPECT_EQ(canvas.at(1, 0), 0x0000FFu);
+    EXPECT_EQ(canvas.at(3, 1), 0x0000FFu);
+}

@@ -1,0 +1,151 @@
+#include "ui/PngImage.h"
+
+#include "ui/Blend.h"
+#include "win/Gdi.h"
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+namespace ui {
+namespace {
+
+// Pictures beyond this size are refused before anything is allocated.
+constexpr png_uint_32 kMaxSide = 16384;
+
+struct Source {
+    const unsigned char *data;
+    std::size_t size;
+    std::size_t position;
+    char message[200];
+};
+
+void OnError(png_structp png, png_const_charp message)
+{
+    auto *source = static_cast<Source *>(png_get_error_ptr(png));
+    std::snprintf(source->message, sizeof source->message, "%s", message);
+    png_longjmp(png, 1);
+}
+
+void OnWarning(png_structp, png_const_charp) {}
+
+void OnRead(png_structp png, png_bytep out, std::size_t count)
+{
+    auto *source = static_cast<Source *>(png_get_io_ptr(png));
+    if (count > source->size - source->position)
+        png_error(png, "the picture data ends early");
+    std::memcpy(out, source->data + source->position, count);
+    source->position += count;
+}
+
+struct ReadStruct {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~ReadStruct() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
+};
+
+// libpng reports errors by longjmp back into these two steps, so they keep
+// no C++ object with a destructor between setjmp and the library calls.
+bool ReadHeader(png_structp png, png_infop info, png_uint_32 *width, png_uint_32 *height)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_info(png, info);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    *width = png_get_image_width(png, info);
+    *height = png_get_image_height(png, info);
+    if (png_get_rowbytes(png, info) != std::size_t{*width} * 4)
+        png_error(png, "unsupported pixel format");
+    return true;
+}
+
+bool ReadRows(png_structp png, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_image(png, rows);
+    png_read_end(png, nullptr);
+    return true;
+}
+
+} // namespace
+
+TPngImage TPngImage::Decode(std::string_view bytes)
+{
+    if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) != 0)
+        throw PngError("Invalid PNG picture: not a PNG file");
+    Source source{reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size(), 0, {}};
+    ReadStruct read;
+    read.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnError, OnWarning);
+    if (!read.png)
+        throw PngError("Invalid PNG picture: out of memory");
+    read.info = png_create_info_struct(read.png);
+    if (!read.info)
+        throw PngError("Invalid PNG picture: out of memory");
+    png_set_read_fn(read.png, &source, OnRead);
+    png_set_user_limits(read.png, kMaxSide, kMaxSide);
+
+    png_uint_32 width = 0;
+    png_uint_32 height = 0;
+    if (!ReadHeader(read.png, read.info, &width, &height))
+        throw PngError(std::string("Invalid PNG picture: ") + source.message);
+    std::vector<std::uint8_t> pixels(std::size_t{width} * height * 4);
+    std::vector<png_bytep> rows(height);
+    for (png_uint_32 y = 0; y < height; ++y)
+        rows[y] = pixels.data() + std::size_t{y} * width * 4;
+    if (!ReadRows(read.png, rows.data()))
+        throw PngError(std::string("Invalid PNG picture: ") + source.message);
+    return TPngImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
+}
+
+void TPngImage::Draw(HDC dc, const RECT &target) const
+{
+    const int targetWidth = target.right - target.left;
+    const int targetHeight = target.bottom - target.top;
+    if (targetWidth <= 0 || targetHeight <= 0 || width_ <= 0 || height_ <= 0)
+        return;
+    // Only the part that can show is read, blended and written back.
+    RECT clip;
+    RECT area;
+    if (GetClipBox(dc, &clip) == NULLREGION || !IntersectRect(&area, &target, &clip))
+        return;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+
+    win::MemoryDC memory(dc);
+    win::DibSection buffer(dc, width, height);
+    if (!buffer)
+        return;
+    win::SelectedObject selected(memory.get(), buffer.get());
+    BitBlt(memory.get(), 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
+    GdiFlush();
+
+    const bool natural = targetWidth == width_ && targetHeight == height_;
+    std::vector<std::uint8_t> scaledRow(natural ? 0 : std::size_t(width) * 4);
+    for (int y = 0; y < height; ++y) {
+        const int targetY = area.top - target.top + y;
+        const int targetX = area.left - target.left;
+        auto *destination = reinterpret_cast<std::uint32_t *>(buffer.bits()) + std::size_t(y) * width;
+        if (natural) {
+            BlendRow(pixels_.data() + (std::size_t(targetY) * width_ + targetX) * 4, destination, width);
+            continue;
+        }
+        const int sourceY = ScaledSourceIndex(targetY, height_, targetHeight);
+        for (int x = 0; x < width; ++x) {
+            const int sourceX = ScaledSourceIndex(targetX + x, width_, targetWidth);
+            std::memcpy(&scaledRow[std::size_t(x) * 4], &pixels_[(std::size_t(sourceY) * width_ + sourceX) * 4], 4);
+        }
+        BlendRow(scaledRow.data(), destination, width);
+    }
+    BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+// A PNG picture decoded with libpng, drawn over what lies beneath it.
+#include <windows.h>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+// A picture that libpng cannot read; what() says why.
+class PngError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TPngImage {
+public:
+    // Decodes a PNG file's bytes. Every colour type ends up as 8-bit
+    // B, G, R, A per pixel: a picture without alpha is opaque, and the pixels
+    // of a single transparent colour get alpha 0.
+    static TPngImage Decode(std::string_view bytes);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Row-major B, G, R, A bytes, alpha not premultiplied.
+    const std::vector<std::uint8_t> &Pixels() const { return pixels_; }
+
+    // Draws the picture into `target` (logical coordinates of dc) over what
+    // is already there: the destination area is read into a buffer, each
+    // pixel blended by its alpha (see BlendChannel) and the area written back.
+    // A target of another size takes the nearest source pixel.
+    void Draw(HDC dc, const RECT &target) const;
+
+private:
+    TPngImage(int width, int height, std::vector<std::uint8_t> pixels)
+        : width_(width), height_(height), pixels_(std::move(pixels))
+    {
+    }
+
+    int width_;
+    int height_;
+    std::vector<std::uint8_t> pixels_;
+};
+
+} // namespace ui
