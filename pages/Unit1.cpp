@@ -1,10 +1,10 @@
 #include "pages/Unit1.h"
 
-#include "win/PathText.h"
 #include "install/SpecialFolder.h"
 #include "pages/PageDrag.h"
 #include "ui/Application.h"
 #include "ui/Rounding.h"
+#include "win/PathText.h"
 
 #include <shlobj.h>
 
