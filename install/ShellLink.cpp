@@ -2,7 +2,7 @@
 
 #include "install/IoError.h"
 #include "win/PathText.h"
-#include "install/SpecialFolder.h"
+#include "install/ShellFolder.h"
 #include "win/ComPtr.h"
 
 #include <windows.h>

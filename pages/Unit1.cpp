@@ -1,6 +1,6 @@
 #include "pages/Unit1.h"
 
-#include "install/SpecialFolder.h"
+#include "install/ShellFolder.h"
 #include "pages/PageDrag.h"
 #include "ui/Application.h"
 #include "ui/Rounding.h"

@@ -1,4 +1,4 @@
-#include "install/SpecialFolder.h"
+#include "install/ShellFolder.h"
 
 #include <windows.h>
 #include <objbase.h>
