@@ -185,7 +185,9 @@ LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             Minimize();
             return 0;
         }
-        if ((wParam & 0xFFF0) == SC_RESTORE) {
+        // A restore of a minimising that was not the wizard's own (the shell's
+        // "minimise all") is left to the system.
+        if ((wParam & 0xFFF0) == SC_RESTORE && minimized_) {
             Restore();
             return 0;
         }

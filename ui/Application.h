@@ -21,7 +21,7 @@ public:
     TApplication &operator=(const TApplication &) = delete;
 
     HWND Handle() const { return handle_; }
-    // The executable's pictures, decoding in the background from the start.
+    // The executable's pictures, each decoded once when a layout first names it.
     PictureStore &Pictures() { return pictures_; }
     const std::string &Title() const { return title_; }
     void SetTitle(std::string title);
@@ -68,8 +68,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG &message);
 
-    // First, so that decoding starts before anything else and its workers
-    // are joined last.
     PictureStore pictures_;
     bool comInitialised_ = false;
     HWND handle_ = nullptr;

@@ -55,6 +55,15 @@ TEST_F(ApplicationTest, TerminateInsideAHandlersMessagePumpingLetsTheHandlerFini
     TTestPage &page = CreatePage();
     auto &timer = page.CreateComponent<ui::TTimer>();
     timer.SetInterval(10);
+    // A second clock (the slideshow's) keeps ticking while the step waits.
+    auto &slideshow = page.CreateComponent<ui::TTimer>();
+    slideshow.SetInterval(10);
+    int slideshowTicksWhileWaiting = 0;
+    bool waiting = false;
+    slideshow.OnTimer = [&](ui::TObject *) {
+        if (waiting)
+            ++slideshowTicksWhileWaiting;
+    };
     bool handlerFinished = false;
     bool terminatedSeenInside = false;
     int ticks = 0;
@@ -62,9 +71,14 @@ TEST_F(ApplicationTest, TerminateInsideAHandlersMessagePumpingLetsTheHandlerFini
         ++ticks;
         timer.SetEnabled(false);
         application.Terminate();
-        application.ProcessMessages(); // the wait of a long-running step
-        Sleep(30);
+        waiting = true;
+        // The wait of a long-running step.
+        for (int turn = 0; turn < 10; ++turn) {
+            application.ProcessMessages();
+            Sleep(15);
+        }
         application.ProcessMessages();
+        waiting = false;
         terminatedSeenInside = application.Terminated();
         handlerFinished = true;
     };
@@ -72,6 +86,7 @@ TEST_F(ApplicationTest, TerminateInsideAHandlersMessagePumpingLetsTheHandlerFini
     EXPECT_TRUE(handlerFinished);
     EXPECT_TRUE(terminatedSeenInside);
     EXPECT_EQ(ticks, 1);
+    EXPECT_GT(slideshowTicksWhileWaiting, 0);
     EXPECT_TRUE(application.Terminated());
 }
 
@@ -115,6 +130,16 @@ TEST_F(ApplicationTest, MinimiseHidesEveryPageAndRestoreShowsThoseStillMeantToBe
     EXPECT_TRUE(IsWindowVisible(first.Handle()));
     EXPECT_FALSE(IsWindowVisible(second.Handle()));
     EXPECT_TRUE(IsWindowVisible(third.Handle()));
+}
+
+TEST_F(ApplicationTest, RestoreWorksAfterAMinimisingThatWasNotTheWizardsOwn)
+{
+    CreatePage().Show();
+    // As the shell's "minimise all" does it.
+    ShowWindow(application.Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(application.Handle()));
+    SendMessageA(application.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(application.Handle()));
 }
 
 TEST_F(ApplicationTest, ClosingTheMainFormEndsTheApplicationWhileOtherPagesStay)
