@@ -1,6 +1,8 @@
 #pragma once
 // Ownership of loaded DLLs.
 #include <windows.h>
+
+#include <string>
 #include <utility>
 
 namespace win {
@@ -41,10 +43,20 @@ private:
 };
 
 // Loads a DLL from the system folder only, so that no copy planted beside the
-// installer is picked up.
+// installer is picked up. Windows 7 without the loader update refuses the
+// search flag; there the DLL is named by its full path in the system folder.
 inline Module LoadSystemLibrary(const char *name)
 {
-    return Module(LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (HMODULE module = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+        return Module(module);
+    if (GetLastError() != ERROR_INVALID_PARAMETER)
+        return Module();
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return Module();
+    const std::string path = std::string(folder, length) + "\\" + name;
+    return Module(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 } // namespace win
