@@ -1,9 +1,10 @@
 #include "install/ShellLink.h"
 
 #include "install/IoError.h"
-#include "win/PathText.h"
 #include "install/ShellFolder.h"
 #include "win/ComPtr.h"
+#include "win/PathText.h"
+#include "win/SystemError.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -27,12 +28,7 @@ struct LinkObject {
 
 std::string ComErrorText(HRESULT result)
 {
-    char text[256] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                        static_cast<DWORD>(result), 0, text, sizeof text, nullptr);
-    std::string message(text, length);
-    while (!message.empty() && (static_cast<unsigned char>(message.back()) <= ' ' || message.back() == '.'))
-        message.pop_back();
+    std::string message = win::SystemErrorText(static_cast<DWORD>(result));
     if (message.empty()) {
         char code[32];
         wsprintfA(code, "OLE error %08X", static_cast<unsigned>(result));

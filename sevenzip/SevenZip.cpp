@@ -5,6 +5,7 @@
 #include "sevenzip/ItemPath.h"
 #include "sevenzip/T7zStream.h"
 #include "win/PathText.h"
+#include "win/SystemError.h"
 
 #include <algorithm>
 #include <memory>
@@ -142,9 +143,9 @@ win::ComPtr<IInArchive> T7zInArchive::GetInArchive()
         win::ComPtr<IInArchive> created;
         const HRESULT result = createObject_(&classId_, &IID_IInArchive, reinterpret_cast<void **>(created.put()));
         if (FAILED(result))
-            throw std::runtime_error(SystemErrorText(static_cast<DWORD>(result)));
+            throw std::runtime_error(win::SystemErrorText(static_cast<DWORD>(result)));
         if (!created)
-            throw std::runtime_error(SystemErrorText(static_cast<DWORD>(E_NOINTERFACE)));
+            throw std::runtime_error(win::SystemErrorText(static_cast<DWORD>(E_NOINTERFACE)));
         handler_ = std::move(created);
     }
     return handler_;

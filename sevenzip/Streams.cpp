@@ -1,6 +1,6 @@
 #include "sevenzip/Streams.h"
 
-#include "sevenzip/CheckResult.h"
+#include "win/SystemError.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,7 +16,7 @@ int64_t TStream::GetSize()
 }
 
 EFOpenError::EFOpenError(const std::string &path, DWORD error)
-    : std::runtime_error("Cannot open file \"" + path + "\". " + SystemErrorText(error))
+    : std::runtime_error("Cannot open file \"" + path + "\". " + win::SystemErrorText(error))
 {
 }
 

@@ -1,6 +1,7 @@
 #include "AdapterTestSupport.h"
 
 #include "sevenzip/CheckResult.h"
+#include "win/SystemError.h"
 
 #include <gtest/gtest.h>
 
@@ -99,14 +100,14 @@ TEST(OpenFile, MissingArchiveRaisesTheFileOpenError)
     const std::string path = folder.path() + "none.7z";
     auto archive = CreateInArchive(CLSID_Format7z, LibraryPath());
     EXPECT_EQ(ErrorOf([&] { archive->OpenFile(path); }),
-              "Cannot open file \"" + path + "\". " + sevenzip::SystemErrorText(ERROR_FILE_NOT_FOUND));
+              "Cannot open file \"" + path + "\". " + win::SystemErrorText(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(OpenFile, UnknownClassIdRaisesTheLibrarysFailureCode)
 {
     auto archive = CreateInArchive(GUID{0x12345678, 0, 0, {}}, LibraryPath());
     EXPECT_EQ(ErrorOf([&] { archive->OpenFile(DataPath("tree.7z")); }),
-              sevenzip::SystemErrorText(static_cast<DWORD>(CLASS_E_CLASSNOTAVAILABLE)));
+              win::SystemErrorText(static_cast<DWORD>(CLASS_E_CLASSNOTAVAILABLE)));
 }
 
 TEST(T7zInArchive, OperationsOnAnArchiveNeverOpenedRaiseInsteadOfCrashing)

@@ -1,6 +1,6 @@
 #include "AdapterTestSupport.h"
 
-#include "sevenzip/CheckResult.h"
+#include "win/SystemError.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ TEST(Progress, ANonZeroAnswerStopsExtractionAndRaisesItsSystemText)
         archive->ExtractTo(folder.path());
         ADD_FAILURE() << "extraction went on";
     } catch (const std::runtime_error &error) {
-        EXPECT_EQ(std::string(error.what()), sevenzip::SystemErrorText(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(std::string(error.what()), win::SystemErrorText(ERROR_ACCESS_DENIED));
     }
     ASSERT_EQ(recorder.reports.size(), 2u) << "no report after the one that stopped";
     EXPECT_LT(recorder.reports[1].value, kTreeTotal);
