@@ -3,6 +3,7 @@
 #include "install/IoError.h"
 #include "install/ShellFolder.h"
 #include "win/ComPtr.h"
+#include "win/FileSystem.h"
 #include "win/PathText.h"
 #include "win/SystemError.h"
 
@@ -50,14 +51,6 @@ LinkObject CreateLinkObject()
     return shortcut;
 }
 
-std::wstring ThreadCodePageToWide(const std::string &text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                    static_cast<int>(wide.size())));
-    return wide;
-}
-
 // A file that cannot be saved, for instance into a missing folder, is
 // skipped without a word.
 void Save(const LinkObject &shortcut, const std::wstring &file)
@@ -67,19 +60,13 @@ void Save(const LinkObject &shortcut, const std::wstring &file)
 
 void Save(const LinkObject &shortcut, const std::string &file)
 {
-    Save(shortcut, ThreadCodePageToWide(file));
+    Save(shortcut, win::AnsiToWide(file));
 }
 
 void PointAt(const LinkObject &shortcut, const std::string &target)
 {
     shortcut.link->SetPath(target.c_str());
     shortcut.link->SetWorkingDirectory(FolderPart(target).c_str());
-}
-
-bool FolderExists(const std::string &path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 } // namespace
@@ -114,7 +101,7 @@ void CreateProgramShortcuts(const std::string &installDir, bool desktopFlag, boo
         return;
     // Only the group's own level is created: the programs folder exists.
     const std::string group = *folders.programs + kProgramGroup;
-    if (!FolderExists(group) && !CreateDirectoryA(group.c_str(), nullptr))
+    if (!win::FolderExists(group) && !CreateDirectoryA(group.c_str(), nullptr))
         throw IoError(GetLastError());
     Save(shortcut, group + kProgramGroupShortcut);
 }
@@ -124,5 +111,5 @@ void CreateShellLink(const std::string &target, int csidl, const std::wstring &n
     const LinkObject shortcut = CreateLinkObject();
     PointAt(shortcut, target);
     if (const auto folder = SpecialFolderPath(csidl))
-        Save(shortcut, ThreadCodePageToWide(*folder) + L"\\" + name + L".lnk");
+        Save(shortcut, win::AnsiToWide(*folder) + L"\\" + name + L".lnk");
 }

@@ -1,7 +1,7 @@
 #include "pages/ExtractPayload.h"
 
-#include "sevenzip/Folders.h"
 #include "sevenzip/SevenZip.h"
+#include "win/FileSystem.h"
 #include "win/PathText.h"
 
 #include <atomic>
@@ -12,12 +12,6 @@ const wchar_t kPayloadPassword[] = L"wqbirex$$";
 const char kLibraryFile[] = "7z.dll";
 
 std::atomic<ExtractProgressBar *> currentBar{nullptr};
-
-bool FileExists(const std::string &path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 } // namespace
 
@@ -46,7 +40,7 @@ HRESULT ProgressCallback(void *, bool isTotal, int64_t value)
 
 bool ExtractPayload(const std::string &archivePath, const std::string &destFolder)
 {
-    if (!FileExists(archivePath))
+    if (!win::FileExists(archivePath))
         return false;
     const std::string folder = IncludeTrailingBackslash(destFolder);
     // The reference goes when this function ends, also by an error: that
@@ -56,7 +50,7 @@ bool ExtractPayload(const std::string &archivePath, const std::string &destFolde
     archive->SetProgressCallback(nullptr, ProgressCallback);
     archive->OpenFile(archivePath);
     archive->GetNumberOfItems();
-    if (!sevenzip::ForceDirectories(sevenzip::AnsiToWide(folder)))
+    if (!win::ForceDirectories(win::AnsiToWide(folder)))
         return false;
     archive->ExtractTo(folder);
     return true;

@@ -1,9 +1,9 @@
 #include "sevenzip/SevenZip.h"
 
 #include "sevenzip/CheckResult.h"
-#include "sevenzip/Folders.h"
 #include "sevenzip/ItemPath.h"
 #include "sevenzip/T7zStream.h"
+#include "win/FileSystem.h"
 #include "win/PathText.h"
 #include "win/SystemError.h"
 
@@ -409,8 +409,8 @@ HRESULT T7zInArchive::StreamForFile(uint32_t index, ISequentialOutStream **strea
     std::replace(itemPath.begin(), itemPath.end(), L'/', L'\\');
     // The name is kept in UTF-16 up to the file system, so item names outside
     // the system code page are written as they are instead of being mangled.
-    const std::wstring fullName = AnsiToWide(destination_) + itemPath;
-    ForceDirectories(fullName.substr(0, fullName.find_last_of(L'\\')));
+    const std::wstring fullName = win::AnsiToWide(destination_) + itemPath;
+    win::ForceDirectories(fullName.substr(0, fullName.find_last_of(L'\\')));
     win::Handle file(CreateFileW(fullName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)

@@ -1,8 +1,8 @@
-#include "sevenzip/Folders.h"
+#include "win/FileSystem.h"
 
 #include <windows.h>
 
-namespace sevenzip {
+namespace win {
 
 namespace {
 
@@ -12,7 +12,23 @@ bool IsFolder(const std::wstring &path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool HasAttributes(const std::string &path, bool folder)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
+}
+
 } // namespace
+
+bool FileExists(const std::string &path)
+{
+    return HasAttributes(path, false);
+}
+
+bool FolderExists(const std::string &path)
+{
+    return HasAttributes(path, true);
+}
 
 std::wstring AnsiToWide(const std::string &text)
 {
@@ -37,4 +53,4 @@ bool ForceDirectories(const std::wstring &folder)
     return CreateDirectoryW(path.c_str(), nullptr) || IsFolder(path);
 }
 
-} // namespace sevenzip
+} // namespace win

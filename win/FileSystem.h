@@ -1,12 +1,16 @@
 #pragma once
+// Files and folders named in the system code page.
 #include <string>
 
-namespace sevenzip {
+namespace win {
 
 // A text in the system code page as UTF-16.
 std::wstring AnsiToWide(const std::string &text);
 
+bool FileExists(const std::string &path);
+bool FolderExists(const std::string &path);
+
 // Creates the folder and every missing parent; true when it exists afterwards.
 bool ForceDirectories(const std::wstring &folder);
 
-} // namespace sevenzip
+} // namespace win
