@@ -20,6 +20,8 @@ public:
     void Image1MouseDown(ui::TObject *sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
     void ImageCloseClick(ui::TObject *sender);
     void ImageMinClick(ui::TObject *sender);
+    void Button1Click(ui::TObject *sender);
+    void Image2Click(ui::TObject *sender);
 
     ui::TImage *Image1 = nullptr;
     ui::TImage *Image2 = nullptr;
@@ -27,6 +29,10 @@ public:
     ui::TImage *ImageMin = nullptr;
     ui::TEdit *Edit1 = nullptr;
     ui::TButton *Button1 = nullptr;
+
+private:
+    // "1" when the named option box is checked, else "0".
+    std::string OptionFlag(std::string_view boxName);
 };
 
 extern TForm1 *Form1;

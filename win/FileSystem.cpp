@@ -45,12 +45,21 @@ bool ForceDirectories(const std::wstring &folder)
     std::wstring path = folder;
     while (!path.empty() && path.back() == L'\\')
         path.pop_back();
-    if (path.empty() || IsFolder(path))
+    // A bare drive ("C:") counts as present: creating it could only fail.
+    if (path.size() < 3 || IsFolder(path))
         return true;
     const size_t parent = path.find_last_of(L'\\');
     if (parent != std::wstring::npos && !ForceDirectories(path.substr(0, parent)))
         return false;
-    return CreateDirectoryW(path.c_str(), nullptr) || IsFolder(path);
+    if (CreateDirectoryW(path.c_str(), nullptr))
+        return true;
+    // The failure's code stays the thread's last error for the caller's
+    // report, unless the folder appeared meanwhile.
+    const DWORD error = GetLastError();
+    if (IsFolder(path))
+        return true;
+    SetLastError(error);
+    return false;
 }
 
 } // namespace win

@@ -11,6 +11,8 @@ bool FileExists(const std::string &path);
 bool FolderExists(const std::string &path);
 
 // Creates the folder and every missing parent; true when it exists afterwards.
+// On false the system error code of the creation that failed is the thread's
+// last error.
 bool ForceDirectories(const std::wstring &folder);
 
 } // namespace win

@@ -4,6 +4,7 @@ Runs inside tools/wine-run.sh --host, which sets WINEPREFIX, HOME, DISPLAY and
 the locale of the build tree's test prefix.
 """
 import os
+import re
 import subprocess
 import time
 
@@ -52,9 +53,19 @@ class Window:
 class Wizard:
     """One run of the wizard executable under Wine."""
 
-    def __init__(self, exe):
+    def __init__(self, exe, trace=None):
+        """With trace (a file path), Wine writes into it the wizard's debug
+        output lines and every text it draws (see debug_lines, drawn_texts)."""
         self.exe = exe
-        self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        env, stderr = None, subprocess.DEVNULL
+        if trace:
+            env = dict(os.environ, WINEDEBUG="-all,+debugstr,+text")
+            stderr = open(trace, "wb")
+        try:
+            self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=stderr, env=env)
+        finally:
+            if trace:
+                stderr.close()
 
     def visible_windows(self):
         """The wizard's visible windows, without its application window: that
@@ -93,6 +104,38 @@ class Wizard:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=10)
+
+
+def _wide_text(literal):
+    """The text of a wide string as Wine's debug output quotes it."""
+    return re.sub(r"\\([0-9a-f]{4})|\\(.)",
+                  lambda m: chr(int(m.group(1), 16)) if m.group(1) else {"n": "\n", "r": "\r", "t": "\t"}.get(
+                      m.group(2), m.group(2)), literal)
+
+
+def _trace_lines(trace):
+    with open(trace, "rb") as f:
+        return f.read().decode("latin-1").splitlines()
+
+
+def debug_lines(trace):
+    """The debug-output lines (OutputDebugString) of a traced run, in order."""
+    lines = []
+    for line in _trace_lines(trace):
+        match = re.search(r":debugstr:\w+ \"(.*)\"$", line)
+        if match:
+            lines.append(re.sub(r"\\n$", "", match.group(1)))
+    return lines
+
+
+def drawn_texts(trace):
+    """The texts a traced run drew through DrawText, in order."""
+    texts = []
+    for line in _trace_lines(trace):
+        match = re.search(r':text:DrawTextEx\w* L"((?:[^"\\]|\\.)*)"', line)
+        if match:
+            texts.append(_wide_text(match.group(1)))
+    return texts
 
 
 def wizard_processes():
