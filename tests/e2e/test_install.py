@@ -2,6 +2,8 @@
 progress page and its install sequence, the finish page, and what they leave
 behind (files, shortcuts, registry records, processes)."""
 import os
+import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -55,6 +57,12 @@ class InstallTest(unittest.TestCase):
             boxes = [w for w in self.pages() if w.geometry()[2:] not in (OPTIONS_PAGE, PROGRESS_PAGE)]
             return boxes[0] if boxes else None
         return checks.wait_until(found, timeout, "no message box")
+
+    def answer_box(self, box, key):
+        """Activates the box by a click beside its text (another program's
+        window may hold the focus), then presses the key."""
+        box.click(10, 40)
+        box.key(key)
 
     def wait_for_box_closed(self):
         checks.wait_until(lambda: all(w.geometry()[2:] in (OPTIONS_PAGE, PROGRESS_PAGE) for w in self.pages()),
@@ -164,5 +172,134 @@ class DefaultInstall(InstallTest):
         self.assertEqual(plugin[""], checks.DEFAULT_FOLDER + "rodeviv.dll")
 
 
+def start_program(program):
+    """Starts a program of the prefix; its Wine launcher is collected at exit."""
+    launcher = subprocess.Popen(["wine", program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    LAUNCHERS.append(launcher)
+
+
+LAUNCHERS = []
+
+
+class Respawner(threading.Thread):
+    """Starts the program again whenever it is not running, as a product
+    program that comes back at once would, until stopped."""
+
+    def __init__(self, program):
+        super().__init__(daemon=True)
+        self.program = program
+        self.name_ = program.rsplit("\\", 1)[-1]
+        self.stopping = threading.Event()
+        self.starts = 0
+
+    def run(self):
+        while not self.stopping.is_set():
+            if not checks.windows_processes(self.name_):
+                start_program(self.program)
+                self.starts += 1
+                deadline = time.monotonic() + 30
+                while not checks.windows_processes(self.name_) and time.monotonic() < deadline:
+                    time.sleep(0.05)
+            time.sleep(0.05)
+
+    def stop(self):
+        self.stopping.set()
+        self.join(60)
+
+
+class StopAndQuit(InstallTest):
+    OTHER_FOLDER = "C:\\e2e programs\\"
+
+    def setUp(self):
+        super().setUp()
+        self.addCleanup(checks.remove_tree, checks.host_path(self.OTHER_FOLDER))
+
+    def test_running_programs_stop_first_and_yes_ends_the_wizard_once_the_sequence_returns(self):
+        # An earlier installation whose player runs, and another listed
+        # program that comes back whenever it is stopped.
+        shutil.copytree(STAGE, checks.host_path(checks.DEFAULT_FOLDER))
+        os.makedirs(checks.host_path(self.OTHER_FOLDER))
+        shutil.copy(os.path.join(STAGE, "skyvu.exe"), checks.host_path(self.OTHER_FOLDER + "skydock.exe"))
+        start_program(checks.DEFAULT_FOLDER + "skyvu.exe")
+        checks.wait_until(lambda: checks.windows_processes("skyvu.exe"), 60, "the player does not start")
+        respawner = Respawner(self.OTHER_FOLDER + "skydock.exe")
+        respawner.start()
+        self.addCleanup(respawner.stop)
+        checks.wait_until(lambda: checks.windows_processes("skydock.exe"), 60, "skydock.exe does not start")
+
+        options = self.start()
+        options.click(*INSTALL_BUTTON)
+        progress = self.wait_for_page(PROGRESS_PAGE)
+        archive = checks.host_path(checks.DEFAULT_FOLDER + "Larkview.7z")
+        checks.wait_until(lambda: not checks.windows_processes("skyvu.exe"), 60, "the player was not stopped")
+        self.assertTrue(os.path.exists(archive), "the player was stopped after the extraction")
+
+        # No: the installation goes on.
+        progress.click(*PROGRESS_CLOSE_GLYPH)
+        box = self.wait_for_box()
+        wizard_driver.screenshot("install_quit_confirmation")
+        self.answer_box(box, "n")
+        self.wait_for_box_closed()
+        self.assertIsNone(self.wizard.process.poll())
+        self.assertEqual([w.id for w in self.pages()], [progress.id])
+
+        # Yes while the sequence still waits for skydock.exe to stay away.
+        progress.click(*PROGRESS_CLOSE_GLYPH)
+        self.answer_box(self.wait_for_box(), "y")
+        respawner.stop()
+        self.assertGreater(respawner.starts, 1, "skydock.exe was never stopped")
+        self.assertEqual(self.wizard.wait_for_exit(120), 0)
+
+        self.assertIn(QUIT_QUESTION, wizard_driver.drawn_texts(self.trace))
+        self.assert_files_installed(checks.DEFAULT_FOLDER)
+        self.assert_records_written(checks.DEFAULT_FOLDER)
+        # The finish page's actions never ran.
+        self.assertEqual(checks.windows_processes("skyvu.exe"), [])
+        self.assertIsNone(checks.registry_values(checks.PLUGIN_KEY))
+
+
+class Failures(InstallTest):
+    def run_failing_install(self, exe):
+        """Runs the wizard up to its error report and returns the report's
+        text; the report is closed, the progress page stays."""
+        options = self.start(exe)
+        options.click(*INSTALL_BUTTON)
+        progress = self.wait_for_page(PROGRESS_PAGE)
+        box = self.wait_for_box(timeout=120)
+        wizard_driver.screenshot("install_error_" + os.path.basename(exe).lower()[:-4])
+        texts = [t for t in wizard_driver.drawn_texts(self.trace) if t not in (CLOSING_TEXT, EXTRACTING_TEXT)]
+        self.answer_box(box, "Return")
+        self.wait_for_box_closed()
+        self.assertEqual([w.id for w in self.pages()], [progress.id])
+        self.assertTrue(os.path.exists(checks.host_path(checks.DEFAULT_FOLDER + "Larkview.7z")))
+        self.assert_nothing_recorded()
+        # Only the quit confirmation leads on.
+        progress.click(*PROGRESS_CLOSE_GLYPH)
+        self.answer_box(self.wait_for_box(), "y")
+        self.assertEqual(self.wizard.wait_for_exit(60), 0)
+        return texts
+
+    def test_without_the_library_the_load_error_is_reported(self):
+        texts = self.run_failing_install(WITHOUT_LIBRARY)
+        self.assertIn("Error loading library C:\\Program Files\\Larkview\\7z.dll.", texts)
+
+    def test_a_wrong_password_or_damaged_data_is_reported_with_the_item(self):
+        payload_items = set(checks.tree_files(STAGE))
+        for exe in (WRONG_PASSWORD, DAMAGED_PAYLOAD):
+            with self.subTest(exe=os.path.basename(exe)):
+                texts = self.run_failing_install(exe)
+                reports = [m for m in map(re.compile(r"^Cannot extract (.+): (.+)$").match, texts) if m]
+                self.assertEqual(len(reports), 1, texts)
+                self.assertIn(reports[0].group(1).replace("\\", "/"), payload_items)
+                checks.clean_slate()
+
+
+def collect_launchers():
+    for launcher in LAUNCHERS:
+        launcher.kill()
+        launcher.wait(30)
+
+
 if __name__ == "__main__":
+    unittest.addModuleCleanup(collect_launchers)
     unittest.main(verbosity=2)

@@ -55,11 +55,12 @@ class Wizard:
 
     def __init__(self, exe, trace=None):
         """With trace (a file path), Wine writes into it the wizard's debug
-        output lines and every text it draws (see debug_lines, drawn_texts)."""
+        output lines, every text it draws and every text it puts into an
+        edit box (see debug_lines, drawn_texts, edit_texts)."""
         self.exe = exe
         env, stderr = None, subprocess.DEVNULL
         if trace:
-            env = dict(os.environ, WINEDEBUG="-all,+debugstr,+text")
+            env = dict(os.environ, WINEDEBUG="-all,+debugstr,+text,+edit")
             stderr = open(trace, "wb")
         try:
             self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=stderr, env=env)
@@ -133,6 +134,16 @@ def drawn_texts(trace):
     texts = []
     for line in _trace_lines(trace):
         match = re.search(r':text:DrawTextEx\w* L"((?:[^"\\]|\\.)*)"', line)
+        if match:
+            texts.append(_wide_text(match.group(1)))
+    return texts
+
+
+def edit_texts(trace):
+    """The texts a traced run put into edit boxes (at creation or later), in order."""
+    texts = []
+    for line in _trace_lines(trace):
+        match = re.search(r':edit:EDIT_WM_(?:Create|SetText) L"((?:[^"\\]|\\.)*)"', line)
         if match:
             texts.append(_wide_text(match.group(1)))
     return texts
