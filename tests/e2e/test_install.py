@@ -21,10 +21,21 @@ PROGRESS_PAGE = FINISH_PAGE = (588, 358)
 INSTALL_BUTTON = (294, 359)
 PROGRESS_CLOSE_GLYPH = (578, 10)
 FINISH_BUTTON = (288, 316)
+CHEVRON = (498, 376)
+BROWSE_BUTTON = (477, 412)
+# The three option boxes, clicked on their square.
+AUTORUN_BOX = (194, 501)
+QUICK_LAUNCH_BOX = (357, 468)
+DESKTOP_BOX = (192, 468)
+UNFOLDED_OPTIONS_PAGE = (588, 550)
 
 CLOSING_TEXT = "正在关闭云雀视界播放器主程序..."
 EXTRACTING_TEXT = "正在释放文件..."
 QUIT_QUESTION = "正在安装云雀视界播放器，确定要退出吗？"
+# The system's text for ERROR_ALREADY_EXISTS in the test prefix, without its
+# closing full stop.
+FILE_EXISTS_TEXT = "文件已存在"
+PAGE_SIZES = (OPTIONS_PAGE, UNFOLDED_OPTIONS_PAGE, PROGRESS_PAGE)
 
 
 class InstallTest(unittest.TestCase):
@@ -54,7 +65,7 @@ class InstallTest(unittest.TestCase):
     def wait_for_box(self, timeout=60):
         """A message box of the wizard (any window that is not a page)."""
         def found():
-            boxes = [w for w in self.pages() if w.geometry()[2:] not in (OPTIONS_PAGE, PROGRESS_PAGE)]
+            boxes = [w for w in self.pages() if w.geometry()[2:] not in PAGE_SIZES]
             return boxes[0] if boxes else None
         return checks.wait_until(found, timeout, "no message box")
 
@@ -65,7 +76,7 @@ class InstallTest(unittest.TestCase):
         box.key(key)
 
     def wait_for_box_closed(self):
-        checks.wait_until(lambda: all(w.geometry()[2:] in (OPTIONS_PAGE, PROGRESS_PAGE) for w in self.pages()),
+        checks.wait_until(lambda: all(w.geometry()[2:] in PAGE_SIZES for w in self.pages()),
                           30, "the message box stays")
 
     def assert_files_installed(self, folder):
@@ -170,6 +181,73 @@ class DefaultInstall(InstallTest):
         plugin = checks.wait_until(lambda: checks.registry_values(checks.PLUGIN_KEY), 60,
                                    "the plug-in was not registered")
         self.assertEqual(plugin[""], checks.DEFAULT_FOLDER + "rodeviv.dll")
+
+
+class CustomInstall(InstallTest):
+    PARENT = "C:\\e2e 选择 目录\\"
+    OTHER = PARENT + "子目录\\"
+
+    def setUp(self):
+        super().setUp()
+        os.makedirs(checks.host_path(self.OTHER))
+        self.addCleanup(checks.remove_tree, checks.host_path(self.PARENT))
+
+    def choose(self, options, *tree_keys):
+        """Opens the folder chooser and walks its tree from the desktop with
+        the keys; Return confirms the selection."""
+        options.click(*BROWSE_BUTTON)
+        dialog = self.wait_for_box()
+        dialog.click(62, 101)  # the desktop, the tree's root
+        dialog.key(*tree_keys)
+        self.wait_for_box_closed()
+
+    def test_a_chosen_folder_with_a_file_in_the_way_then_another_and_no_options(self):
+        options = self.start()
+        options.click(*CHEVRON)
+        checks.wait_until(lambda: options.geometry()[2:] == UNFOLDED_OPTIONS_PAGE, 30, "the page does not unfold")
+
+        # My computer, drive C:, its first folder (the parent).
+        self.choose(options, "End", "Right", "Right", "Right", "Right", "e", "Return")
+        self.assertEqual(wizard_driver.edit_texts(self.trace)[-1], self.PARENT + "Larkview\\")
+
+        in_the_way = checks.host_path(self.PARENT + "Larkview")
+        with open(in_the_way, "wb"):
+            pass
+        options.click(*INSTALL_BUTTON)
+        box = self.wait_for_box()
+        wizard_driver.screenshot("install_file_in_the_way")
+        self.assertIn(FILE_EXISTS_TEXT, wizard_driver.drawn_texts(self.trace))
+        self.answer_box(box, "Return")
+        self.wait_for_box_closed()
+        self.assertEqual([w.id for w in self.pages()], [options.id])
+
+        # Another folder: the parent's sub-folder; then a cancelled choice.
+        self.choose(options, "End", "Right", "Right", "Right", "Right", "e", "Right", "Right", "Return")
+        options.click(*BROWSE_BUTTON)
+        self.answer_box(self.wait_for_box(), "Escape")
+        self.wait_for_box_closed()
+        folder = self.OTHER + "Larkview\\"
+        self.assertEqual(wizard_driver.edit_texts(self.trace)[-2:], [self.PARENT + "Larkview\\", folder])
+
+        # No desktop or Quick Launch shortcut, no Run value: the old one stays.
+        checks.set_registry_value(checks.RUN_KEY, "skyvu", "old value")
+        for box in (AUTORUN_BOX, QUICK_LAUNCH_BOX, DESKTOP_BOX):
+            options.click(*box)
+        wizard_driver.screenshot("install_options_unfolded")
+        options.click(*INSTALL_BUTTON)
+        progress = self.wait_for_page(PROGRESS_PAGE)
+        finish = self.wait_for_page(FINISH_PAGE, other_than=progress, timeout=120)
+
+        self.assertTrue(os.path.isfile(in_the_way))
+        self.assert_files_installed(folder)
+        self.assert_records_written(folder, shortcuts=("program group", "uninstall"), run_value=False)
+        self.assertEqual(checks.registry_values(checks.RUN_KEY).get("skyvu"), "old value")
+
+        self.finish_and_end(finish)
+        checks.wait_until(lambda: checks.windows_processes("skyvu.exe"), 60, "the player was not started")
+        plugin = checks.wait_until(lambda: checks.registry_values(checks.PLUGIN_KEY), 60,
+                                   "the plug-in was not registered")
+        self.assertEqual(plugin[""], folder + "rodeviv.dll")
 
 
 def start_program(program):
