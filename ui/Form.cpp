@@ -3,7 +3,7 @@
 #include "ui/Application.h"
 #include "ui/LayoutReader.h"
 #include "ui/Placement.h"
-#include "ui/Resources.h"
+#include "win/Resource.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ TForm::TForm(TComponent *owner) : TWinControl(owner)
 void TForm::Load()
 {
     const std::string resource = ClassName();
-    const std::string_view text = ResourceBytes(resource.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA
+    const std::string_view text = win::RawDataBytes(resource.c_str());
     if (text.empty())
         throw LayoutError("No layout resource " + resource);
     LoadFromText(text);

@@ -3,7 +3,6 @@
 #include "ui/Application.h"
 #include "ui/ClassRegistry.h"
 #include "ui/Form.h"
-#include "ui/Resources.h"
 
 #include <windows.h>
 
