@@ -105,7 +105,7 @@ void T7zInArchive::OpenFile(const std::string &path)
     // The handler keeps its own reference to the stream while it needs it,
     // so the file stays open until the handler is closed or released.
     const win::ComPtr<IInStream> stream(
-        new T7zStream(std::make_unique<TFileStream>(TFileStream::OpenForReading(path))));
+        new T7zStream(std::make_unique<TFileDataStream>(TFileDataStream::OpenForReading(path))));
     Open(stream.get());
 }
 
@@ -174,7 +174,7 @@ void T7zInArchive::Extract(const uint32_t *indices, uint32_t count, bool test)
     CheckResult(result);
 }
 
-void T7zInArchive::ExtractItem(uint32_t index, TStream &stream, bool test)
+void T7zInArchive::ExtractItem(uint32_t index, TDataStream &stream, bool test)
 {
     itemStream_ = &stream;
     const win::ScopeExit clear([this] { itemStream_ = nullptr; });
@@ -356,7 +356,7 @@ HRESULT T7zInArchive::StreamForFile(uint32_t index, ISequentialOutStream **strea
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return S_OK;
-    *stream = win::ComPtr<ISequentialOutStream>(new T7zStream(std::make_unique<TFileStream>(std::move(file)))).detach();
+    *stream = win::ComPtr<ISequentialOutStream>(new T7zStream(std::make_unique<TFileDataStream>(std::move(file)))).detach();
     return S_OK;
 }
 
