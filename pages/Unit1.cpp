@@ -2,7 +2,6 @@
 
 #include "install/ShellFolder.h"
 #include "pages/ChooseFolder.h"
-#include "pages/PageDrag.h"
 #include "pages/Unit2.h"
 #include "pages/UnpackPayload.h"
 #include "ui/Application.h"
@@ -66,12 +65,14 @@ void TForm1::FormCreate(ui::TObject *)
 
 void TForm1::FormMouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm1::Image1MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm1::ImageCloseClick(ui::TObject *)

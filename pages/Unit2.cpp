@@ -4,7 +4,6 @@
 #include "install/ProductInfo.h"
 #include "install/RegistryRecords.h"
 #include "install/ShellLink.h"
-#include "pages/PageDrag.h"
 #include "pages/Unit3.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
@@ -92,7 +91,8 @@ void TForm2::ImageMinClick(ui::TObject *)
 
 void TForm2::Image6MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm2::TimerStartDownloadTimer(ui::TObject *)

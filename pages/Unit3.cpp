@@ -1,29 +1,11 @@
 #include "pages/Unit3.h"
 
-#include "pages/PageDrag.h"
 #include "ui/Application.h"
+#include "win/FileSystem.h"
 
 #include <shellapi.h>
 
-#include <stdexcept>
-
 TForm3 *Form3 = nullptr;
-
-namespace {
-
-// The registration tool is named by its full path in the system folder: by
-// the search rules the folder the wizard was started from comes first, and a
-// program planted there beside a downloaded installer would run instead.
-std::string SystemProgram(const char *name)
-{
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        throw std::runtime_error("The system folder cannot be found");
-    return std::string(folder, length) + "\\" + name;
-}
-
-} // namespace
 
 ui::EventHandler TForm3::FindHandler(std::string_view name)
 {
@@ -49,14 +31,18 @@ void TForm3::FormCreate(ui::TObject *)
 
 void TForm3::Image1MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm3::Image2Click(ui::TObject *)
 {
     // Neither start is checked or waited for: the wizard ends all the same.
+    // The registration tool is named by its full path in the system folder:
+    // by the search rules the folder the wizard was started from comes first,
+    // and a program planted there beside a downloaded installer would run.
     const std::string parameters = "/s \"" + InstallDir + "rodeviv.dll\"";
-    ShellExecuteA(nullptr, "open", SystemProgram("Regsvr32.exe").c_str(), parameters.c_str(), nullptr,
+    ShellExecuteA(nullptr, "open", win::SystemFolderFile("Regsvr32.exe").c_str(), parameters.c_str(), nullptr,
                   SW_SHOWNORMAL);
     ShellExecuteA(nullptr, nullptr, (InstallDir + "skyvu.exe").c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     ui::Application->Terminate();

@@ -25,6 +25,15 @@ bool FileExists(const std::string &path)
     return HasAttributes(path, false);
 }
 
+std::string SystemFolderFile(const char *name)
+{
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::string();
+    return std::string(folder, length) + "\\" + name;
+}
+
 bool FolderExists(const std::string &path)
 {
     return HasAttributes(path, true);

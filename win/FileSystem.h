@@ -8,6 +8,10 @@ namespace win {
 std::wstring AnsiToWide(const std::string &text);
 
 bool FileExists(const std::string &path);
+
+// The full path of a file of that name in the system folder; empty when the
+// system folder cannot be named.
+std::string SystemFolderFile(const char *name);
 bool FolderExists(const std::string &path);
 
 // Creates the folder and every missing parent; true when it exists afterwards.

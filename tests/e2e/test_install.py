@@ -69,11 +69,13 @@ class InstallTest(unittest.TestCase):
             return boxes[0] if boxes else None
         return checks.wait_until(found, timeout, "no message box")
 
-    def answer_box(self, box, key):
-        """Activates the box by a click beside its text (another program's
-        window may hold the focus), then presses the key."""
-        box.click(10, 40)
-        box.key(key)
+    def answer_box(self, box, button):
+        """Clicks a button of a message box ("ok", "yes" or "no"): a click,
+        unlike a key, reaches the box even when another program's window
+        holds the focus. The buttons stand centred above the box's bottom."""
+        _, _, width, height = box.geometry()
+        offset = {"ok": 0, "yes": -38, "no": 38}[button]
+        box.click(width // 2 + offset, height - 25)
 
     def wait_for_box_closed(self):
         checks.wait_until(lambda: all(w.geometry()[2:] in PAGE_SIZES for w in self.pages()),
@@ -142,8 +144,18 @@ class InstallTest(unittest.TestCase):
 
 
 class DefaultInstall(InstallTest):
+    DOWNLOADS = "C:\\e2e downloads\\"
+
     def test_the_whole_installation_with_the_default_options(self):
-        options = self.start()
+        # Run from a download folder where a program named like the system's
+        # registration tool was planted: it must not be the one that runs.
+        downloads = checks.host_path(self.DOWNLOADS)
+        os.makedirs(downloads)
+        self.addCleanup(checks.remove_tree, downloads)
+        self.addCleanup(checks.stop_processes, "Regsvr32.exe")
+        shutil.copy(WIZARD, downloads)
+        shutil.copy(os.path.join(STAGE, "skyvu.exe"), os.path.join(downloads, "Regsvr32.exe"))
+        options = self.start(self.DOWNLOADS + os.path.basename(WIZARD))
         wizard_driver.screenshot("install_options")
         options.click(*INSTALL_BUTTON)
 
@@ -181,6 +193,9 @@ class DefaultInstall(InstallTest):
         plugin = checks.wait_until(lambda: checks.registry_values(checks.PLUGIN_KEY), 60,
                                    "the plug-in was not registered")
         self.assertEqual(plugin[""], checks.DEFAULT_FOLDER + "rodeviv.dll")
+        # The system's tool ends once it has registered; the planted program
+        # would stay.
+        checks.wait_until(lambda: not checks.windows_processes("Regsvr32.exe"), 60, "the planted program runs")
 
 
 class CustomInstall(InstallTest):
@@ -217,14 +232,16 @@ class CustomInstall(InstallTest):
         box = self.wait_for_box()
         wizard_driver.screenshot("install_file_in_the_way")
         self.assertIn(FILE_EXISTS_TEXT, wizard_driver.drawn_texts(self.trace))
-        self.answer_box(box, "Return")
+        self.answer_box(box, "ok")
         self.wait_for_box_closed()
         self.assertEqual([w.id for w in self.pages()], [options.id])
 
         # Another folder: the parent's sub-folder; then a cancelled choice.
         self.choose(options, "End", "Right", "Right", "Right", "Right", "e", "Right", "Right", "Return")
         options.click(*BROWSE_BUTTON)
-        self.answer_box(self.wait_for_box(), "Escape")
+        dialog = self.wait_for_box()
+        dialog.click(10, 40)
+        dialog.key("Escape")
         self.wait_for_box_closed()
         folder = self.OTHER + "Larkview\\"
         self.assertEqual(wizard_driver.edit_texts(self.trace)[-2:], [self.PARENT + "Larkview\\", folder])
@@ -316,14 +333,14 @@ class StopAndQuit(InstallTest):
         progress.click(*PROGRESS_CLOSE_GLYPH)
         box = self.wait_for_box()
         wizard_driver.screenshot("install_quit_confirmation")
-        self.answer_box(box, "n")
+        self.answer_box(box, "no")
         self.wait_for_box_closed()
         self.assertIsNone(self.wizard.process.poll())
         self.assertEqual([w.id for w in self.pages()], [progress.id])
 
         # Yes while the sequence still waits for skydock.exe to stay away.
         progress.click(*PROGRESS_CLOSE_GLYPH)
-        self.answer_box(self.wait_for_box(), "y")
+        self.answer_box(self.wait_for_box(), "yes")
         respawner.stop()
         self.assertGreater(respawner.starts, 1, "skydock.exe was never stopped")
         self.assertEqual(self.wizard.wait_for_exit(120), 0)
@@ -346,14 +363,14 @@ class Failures(InstallTest):
         box = self.wait_for_box(timeout=120)
         wizard_driver.screenshot("install_error_" + os.path.basename(exe).lower()[:-4])
         texts = [t for t in wizard_driver.drawn_texts(self.trace) if t not in (CLOSING_TEXT, EXTRACTING_TEXT)]
-        self.answer_box(box, "Return")
+        self.answer_box(box, "ok")
         self.wait_for_box_closed()
         self.assertEqual([w.id for w in self.pages()], [progress.id])
         self.assertTrue(os.path.exists(checks.host_path(checks.DEFAULT_FOLDER + "Larkview.7z")))
         self.assert_nothing_recorded()
         # Only the quit confirmation leads on.
         progress.click(*PROGRESS_CLOSE_GLYPH)
-        self.answer_box(self.wait_for_box(), "y")
+        self.answer_box(self.wait_for_box(), "yes")
         self.assertEqual(self.wizard.wait_for_exit(60), 0)
         return texts
 
