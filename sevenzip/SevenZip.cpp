@@ -2,6 +2,7 @@
 
 #include "sevenzip/CheckResult.h"
 #include "sevenzip/ItemPath.h"
+#include "sevenzip/OperationResult.h"
 #include "sevenzip/T7zStream.h"
 #include "win/FileSystem.h"
 #include "win/PathText.h"
@@ -169,9 +170,11 @@ void T7zInArchive::Extract(const uint32_t *indices, uint32_t count, bool test)
     // Held here too, so that a callback that closes the archive cannot pull
     // the handler away while it runs.
     const win::ComPtr<IInArchive> handler(&OpenHandler());
+    firstFailure_.clear();
     const HRESULT result = handler->Extract(indices, count, test ? 1 : 0, static_cast<IArchiveExtractCallback *>(this));
     RaiseCallbackError();
     CheckResult(result);
+    RaiseItemFailure();
 }
 
 void T7zInArchive::ExtractItem(uint32_t index, TDataStream &stream, bool test)
@@ -244,6 +247,25 @@ template <typename F> HRESULT T7zInArchive::Guarded(F &&callback) noexcept
         callbackError_ = std::current_exception();
         return E_ABORT;
     }
+}
+
+void T7zInArchive::RecordFailure(uint32_t index, const std::string &reason) noexcept
+{
+    try {
+        const std::lock_guard lock(failureMutex_);
+        if (firstFailure_.empty())
+            firstFailure_ = win::WideToAnsi(GetItemPath(index)) + ": " + reason;
+    } catch (...) {
+        // Out of memory while naming the item: the library's own result
+        // still reports the extraction.
+    }
+}
+
+void T7zInArchive::RaiseItemFailure()
+{
+    const std::lock_guard lock(failureMutex_);
+    if (!firstFailure_.empty())
+        throw std::runtime_error("Cannot extract " + std::exchange(firstFailure_, std::string()));
 }
 
 void T7zInArchive::RaiseCallbackError()
@@ -320,6 +342,7 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::GetStream(UINT32 index, ISequentialOutSt
     if (!stream)
         return E_POINTER;
     *stream = nullptr;
+    currentItem_ = index;
     if (askMode != kExtract)
         return S_OK;
     if (itemStream_)
@@ -333,8 +356,12 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::GetStream(UINT32 index, ISequentialOutSt
         return S_OK;
     try {
         return StreamForFile(index, stream);
-    } catch (...) {
+    } catch (const std::exception &error) {
         // The item is skipped: without a stream the library goes on with the next one.
+        RecordFailure(index, error.what());
+        return S_OK;
+    } catch (...) {
+        RecordFailure(index, "Unknown error");
         return S_OK;
     }
 }
@@ -354,8 +381,10 @@ HRESULT T7zInArchive::StreamForFile(uint32_t index, ISequentialOutStream **strea
     win::ForceDirectories(fullName.substr(0, fullName.find_last_of(L'\\')));
     win::Handle file(CreateFileW(fullName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
+    if (!file) {
+        RecordFailure(index, win::SystemErrorText(GetLastError()));
         return S_OK;
+    }
     *stream = win::ComPtr<ISequentialOutStream>(new T7zStream(std::make_unique<TFileDataStream>(std::move(file)))).detach();
     return S_OK;
 }
@@ -365,8 +394,20 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::PrepareOperation(INT32)
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE T7zInArchive::SetOperationResult(INT32)
+// May run on a worker thread of the library, after GetStream for the same item.
+HRESULT STDMETHODCALLTYPE T7zInArchive::SetOperationResult(INT32 result)
 {
+    if (result == kOK)
+        return S_OK;
+    bool encrypted = false;
+    try {
+        win::PropVariant value;
+        ItemProperty(currentItem_, kpidEncrypted, value.get());
+        encrypted = value.AsBoolean();
+    } catch (...) {
+        // Unknown: reported as for a plain item.
+    }
+    RecordFailure(currentItem_, OperationResultText(result, encrypted));
     return S_OK;
 }
 

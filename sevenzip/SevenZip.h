@@ -8,8 +8,10 @@
 #include "win/ComPtr.h"
 #include "win/Module.h"
 
+#include <atomic>
 #include <cstdint>
 #include <exception>
+#include <mutex>
 #include <string>
 
 namespace sevenzip {
@@ -42,7 +44,9 @@ struct I7zInArchive : IUnknown {
                               T7zGetStreamCallback callback) = 0;
     virtual void ExtractAll(bool test, void *sender, T7zGetStreamCallback callback) = 0;
     // Extracts every item below the folder; an item whose path would leave
-    // the folder is skipped.
+    // the folder is skipped. Every extraction attempts all its items; the
+    // first that fails (a wrong password, damaged data, a file that cannot be
+    // created) raises an error naming it once the library has returned.
     virtual void ExtractTo(const std::string &folder) = 0;
     virtual void SetPasswordCallback(void *sender, T7zPasswordCallback callback) = 0;
     virtual void SetPassword(const std::wstring &password) = 0;
@@ -127,6 +131,8 @@ private:
     HRESULT StreamForFile(uint32_t index, ISequentialOutStream **stream);
     template <typename F> HRESULT Guarded(F &&callback) noexcept;
     void RaiseCallbackError();
+    void RecordFailure(uint32_t index, const std::string &reason) noexcept;
+    void RaiseItemFailure();
 
     // Declared after the module of the base class, so it is released first:
     // the handler's code lives in the library.
@@ -144,6 +150,12 @@ private:
     // An error a callback of the caller raised while the library ran; it is
     // raised again once the library has returned.
     std::exception_ptr callbackError_;
+    // The item of the current operation, and the first item the library could
+    // not extract ("<path>: <reason>"): both are written on whichever thread
+    // the library calls back from, and the failure is raised once it returns.
+    std::atomic<uint32_t> currentItem_{0};
+    std::mutex failureMutex_;
+    std::string firstFailure_;
 };
 
 // Loads the library and returns the only reference to a new archive object

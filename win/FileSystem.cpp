@@ -49,6 +49,17 @@ std::wstring AnsiToWide(const std::string &text)
     return wide;
 }
 
+std::string WideToAnsi(const std::wstring &text)
+{
+    if (text.empty())
+        return {};
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), length, nullptr, nullptr);
+    return ansi;
+}
+
 bool ForceDirectories(const std::wstring &folder)
 {
     std::wstring path = folder;

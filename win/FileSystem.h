@@ -6,6 +6,8 @@ namespace win {
 
 // A text in the system code page as UTF-16.
 std::wstring AnsiToWide(const std::string &text);
+// UTF-16 in the system code page; characters it lacks become its default one.
+std::string WideToAnsi(const std::wstring &text);
 
 bool FileExists(const std::string &path);
 
