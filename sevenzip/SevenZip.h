@@ -28,7 +28,11 @@ inline constexpr GUID IID_I7zInArchive = {0x022CF785, 0x3ECE, 0x46EF, {0x97, 0x5
 
 // One archive opened for reading. Operations raise std::runtime_error (the
 // text is the error's own). Item queries and extraction need an open archive
-// (or a handler from GetInArchive) and raise otherwise.
+// (or a handler from GetInArchive) and an index below the item count, and
+// raise otherwise; a failed open leaves no archive open. While an open or an
+// extraction runs, Open and Close raise (a callback cannot close the archive
+// under the library). Progress reaches the callback on the thread that
+// called the extraction only.
 struct I7zInArchive : IUnknown {
     virtual void OpenFile(const std::string &path) = 0;
     virtual void OpenStream(IInStream *stream) = 0;
@@ -125,6 +129,8 @@ public:
 
 private:
     IInArchive &OpenHandler();
+    void EnsureIdle() const;
+    void CheckIndex(uint32_t index);
     void Open(IInStream *stream);
     void Extract(const uint32_t *indices, uint32_t count, bool test);
     void ItemProperty(uint32_t index, PROPID propId, PROPVARIANT *value);
@@ -133,6 +139,7 @@ private:
     void RaiseCallbackError();
     void RecordFailure(uint32_t index, const std::string &reason) noexcept;
     void RaiseItemFailure();
+    void ForwardOffThreadProgress();
 
     // Declared after the module of the base class, so it is released first:
     // the handler's code lives in the library.
@@ -154,6 +161,14 @@ private:
     // not extract ("<path>: <reason>"): both are written on whichever thread
     // the library calls back from, and the failure is raised once it returns.
     std::atomic<uint32_t> currentItem_{0};
+    // An open or an extraction runs: a callback may not close or reopen the
+    // archive under the library.
+    std::atomic<bool> busy_{false};
+    // The thread that called Extract, and the last progress the library
+    // reported from another one (-1: none).
+    std::atomic<DWORD> callerThread_{0};
+    std::atomic<int64_t> offThreadTotal_{-1};
+    std::atomic<int64_t> offThreadCompleted_{-1};
     std::mutex failureMutex_;
     std::string firstFailure_;
 };

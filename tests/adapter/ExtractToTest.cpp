@@ -97,3 +97,42 @@ TEST(ExtractTo, FileHeldOpenByAnotherProgramKeepsItsContentTheRestGoesOnAndItIsR
         }
     }
 }
+
+// The adapter's own interface cannot hand the library an index past the
+// items, leave a failed open behind, or let a callback close the archive
+// under a running extraction.
+TEST(Archive, RefusesBadIndicesForgetsAFailedOpenAndStaysOpenUnderItsCallbacks)
+{
+    auto archive = OpenArchive("tree.7z");
+    const uint32_t count = archive->GetNumberOfItems();
+    sevenzip::TMemoryDataStream stream;
+    EXPECT_THROW(archive->GetItemPath(count), std::runtime_error);
+    EXPECT_THROW(archive->ExtractItem(count, stream, false), std::runtime_error);
+    const uint32_t indices[] = {0, count};
+    EXPECT_THROW(archive->ExtractItems(indices, 2, true, nullptr, nullptr), std::runtime_error);
+
+    archive->SetProgressCallback(archive.get(), [](void *sender, bool, int64_t) -> HRESULT {
+        static_cast<sevenzip::I7zInArchive *>(sender)->Close();
+        return S_OK;
+    });
+    TempFolder folder;
+    try {
+        archive->ExtractTo(folder.path());
+        ADD_FAILURE() << "nothing raised";
+    } catch (const std::runtime_error &error) {
+        EXPECT_STREQ(error.what(), "The archive is in use by a running operation");
+    }
+    archive->SetProgressCallback(nullptr, nullptr);
+    EXPECT_EQ(archive->GetNumberOfItems(), count);
+    TempFolder again;
+    archive->ExtractTo(again.path());
+    ExpectSameTree(again.path());
+
+    EXPECT_THROW(archive->OpenFile(DataPath("notarchive.7z")), std::runtime_error);
+    try {
+        archive->GetNumberOfItems();
+        ADD_FAILURE() << "an archive is still open";
+    } catch (const std::runtime_error &error) {
+        EXPECT_STREQ(error.what(), "No archive is open");
+    }
+}
