@@ -61,7 +61,7 @@ def install_once():
         progress = checks.wait_until(lambda: page_of(wizard, (588, 358)), 60, "no progress page")
         checks.wait_until(lambda: page_of(wizard, (588, 358), other_than=progress.id), 300, "no finish page")
         elapsed = time.monotonic() - started
-        pid, = checks.windows_processes(os.path.basename(WIZARD))
+        pid, = wizard_driver.windows_processes(os.path.basename(WIZARD))
         return elapsed, peak_working_set(pid)
     finally:
         wizard.kill()

@@ -11,6 +11,8 @@ import signal
 import subprocess
 import time
 
+import wizard_driver
+
 DEFAULT_FOLDER = "C:\\Program Files\\Larkview\\"
 RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 UNINSTALL_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\云雀视界"
@@ -75,39 +77,13 @@ def set_registry_value(key, name, data):
         raise RuntimeError(f"cannot write {key}\\{name}")
 
 
-def _in_this_prefix(pid):
-    """Other build trees run their own prefixes on this machine: only this
-    one's processes count."""
-    try:
-        with open(f"/proc/{pid}/environ", "rb") as f:
-            return ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode() in f.read().split(b"\0")
-    except OSError:
-        return False
-
-
-def windows_processes(name):
-    """PIDs of this prefix's processes that run a program of that file name."""
-    pids = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open(f"/proc/{entry}/cmdline", "rb") as f:
-                program = f.read().split(b"\0", 1)[0].decode("utf-8", errors="replace")
-        except OSError:
-            continue
-        if program.replace("\\", "/").rsplit("/", 1)[-1].lower() == name.lower() and _in_this_prefix(entry):
-            pids.append(int(entry))
-    return pids
-
-
 def stop_processes(name):
-    for pid in windows_processes(name):
+    for pid in wizard_driver.windows_processes(name):
         try:
             os.kill(pid, signal.SIGKILL)
         except ProcessLookupError:
             pass
-    wait_until(lambda: not windows_processes(name), 20, f"{name} still runs")
+    wait_until(lambda: not wizard_driver.windows_processes(name), 20, f"{name} still runs")
 
 
 def wait_until(condition, timeout, message):

@@ -139,7 +139,7 @@ class InstallTest(unittest.TestCase):
     def finish_and_end(self, finish):
         finish.click(*FINISH_BUTTON)
         self.assertEqual(self.wizard.wait_for_exit(60), 0)
-        checks.wait_until(lambda: not checks.windows_processes(os.path.basename(self.wizard.exe)), 30,
+        checks.wait_until(lambda: not wizard_driver.windows_processes(os.path.basename(self.wizard.exe)), 30,
                           "the wizard still runs")
 
 
@@ -186,16 +186,16 @@ class DefaultInstall(InstallTest):
         self.assert_files_installed(checks.DEFAULT_FOLDER)
         self.assert_records_written(checks.DEFAULT_FOLDER)
         self.assertIsNone(checks.registry_values(checks.PLUGIN_KEY))
-        self.assertEqual(checks.windows_processes("skyvu.exe"), [])
+        self.assertEqual(wizard_driver.windows_processes("skyvu.exe"), [])
 
         self.finish_and_end(finish)
-        checks.wait_until(lambda: checks.windows_processes("skyvu.exe"), 60, "the player was not started")
+        checks.wait_until(lambda: wizard_driver.windows_processes("skyvu.exe"), 60, "the player was not started")
         plugin = checks.wait_until(lambda: checks.registry_values(checks.PLUGIN_KEY), 60,
                                    "the plug-in was not registered")
         self.assertEqual(plugin[""], checks.DEFAULT_FOLDER + "rodeviv.dll")
         # The system's tool ends once it has registered; the planted program
         # would stay.
-        checks.wait_until(lambda: not checks.windows_processes("Regsvr32.exe"), 60, "the planted program runs")
+        checks.wait_until(lambda: not wizard_driver.windows_processes("Regsvr32.exe"), 60, "the planted program runs")
 
 
 class CustomInstall(InstallTest):
@@ -261,7 +261,7 @@ class CustomInstall(InstallTest):
         self.assertEqual(checks.registry_values(checks.RUN_KEY).get("skyvu"), "old value")
 
         self.finish_and_end(finish)
-        checks.wait_until(lambda: checks.windows_processes("skyvu.exe"), 60, "the player was not started")
+        checks.wait_until(lambda: wizard_driver.windows_processes("skyvu.exe"), 60, "the player was not started")
         plugin = checks.wait_until(lambda: checks.registry_values(checks.PLUGIN_KEY), 60,
                                    "the plug-in was not registered")
         self.assertEqual(plugin[""], folder + "rodeviv.dll")
@@ -283,17 +283,17 @@ class Respawner(threading.Thread):
     def __init__(self, program):
         super().__init__(daemon=True)
         self.program = program
-        self.name_ = program.rsplit("\\", 1)[-1]
+        self.program_name = program.rsplit("\\", 1)[-1]
         self.stopping = threading.Event()
         self.starts = 0
 
     def run(self):
         while not self.stopping.is_set():
-            if not checks.windows_processes(self.name_):
+            if not wizard_driver.windows_processes(self.program_name):
                 start_program(self.program)
                 self.starts += 1
                 deadline = time.monotonic() + 30
-                while not checks.windows_processes(self.name_) and time.monotonic() < deadline:
+                while not wizard_driver.windows_processes(self.program_name) and time.monotonic() < deadline:
                     time.sleep(0.05)
             time.sleep(0.05)
 
@@ -316,17 +316,17 @@ class StopAndQuit(InstallTest):
         os.makedirs(checks.host_path(self.OTHER_FOLDER))
         shutil.copy(os.path.join(STAGE, "skyvu.exe"), checks.host_path(self.OTHER_FOLDER + "skydock.exe"))
         start_program(checks.DEFAULT_FOLDER + "skyvu.exe")
-        checks.wait_until(lambda: checks.windows_processes("skyvu.exe"), 60, "the player does not start")
+        checks.wait_until(lambda: wizard_driver.windows_processes("skyvu.exe"), 60, "the player does not start")
         respawner = Respawner(self.OTHER_FOLDER + "skydock.exe")
         respawner.start()
         self.addCleanup(respawner.stop)
-        checks.wait_until(lambda: checks.windows_processes("skydock.exe"), 60, "skydock.exe does not start")
+        checks.wait_until(lambda: wizard_driver.windows_processes("skydock.exe"), 60, "skydock.exe does not start")
 
         options = self.start()
         options.click(*INSTALL_BUTTON)
         progress = self.wait_for_page(PROGRESS_PAGE)
         archive = checks.host_path(checks.DEFAULT_FOLDER + "Larkview.7z")
-        checks.wait_until(lambda: not checks.windows_processes("skyvu.exe"), 60, "the player was not stopped")
+        checks.wait_until(lambda: not wizard_driver.windows_processes("skyvu.exe"), 60, "the player was not stopped")
         self.assertTrue(os.path.exists(archive), "the player was stopped after the extraction")
 
         # No: the installation goes on.
@@ -349,7 +349,7 @@ class StopAndQuit(InstallTest):
         self.assert_files_installed(checks.DEFAULT_FOLDER)
         self.assert_records_written(checks.DEFAULT_FOLDER)
         # The finish page's actions never ran.
-        self.assertEqual(checks.windows_processes("skyvu.exe"), [])
+        self.assertEqual(wizard_driver.windows_processes("skyvu.exe"), [])
         self.assertIsNone(checks.registry_values(checks.PLUGIN_KEY))
 
 

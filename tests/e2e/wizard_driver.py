@@ -129,41 +129,55 @@ def debug_lines(trace):
     return lines
 
 
-def drawn_texts(trace):
-    """The texts a traced run drew through DrawText, in order."""
+def _traced_texts(trace, pattern):
+    """The wide strings of the trace lines that match pattern (its group 1)."""
     texts = []
     for line in _trace_lines(trace):
-        match = re.search(r':text:DrawTextEx\w* L"((?:[^"\\]|\\.)*)"', line)
+        match = re.search(pattern, line)
         if match:
             texts.append(_wide_text(match.group(1)))
     return texts
+
+
+def drawn_texts(trace):
+    """The texts a traced run drew through DrawText, in order."""
+    return _traced_texts(trace, r':text:DrawTextEx\w* L"((?:[^"\\]|\\.)*)"')
 
 
 def edit_texts(trace):
     """The texts a traced run put into edit boxes (at creation or later), in order."""
-    texts = []
-    for line in _trace_lines(trace):
-        match = re.search(r':edit:EDIT_WM_(?:Create|SetText) L"((?:[^"\\]|\\.)*)"', line)
-        if match:
-            texts.append(_wide_text(match.group(1)))
-    return texts
+    return _traced_texts(trace, r':edit:EDIT_WM_(?:Create|SetText) L"((?:[^"\\]|\\.)*)"')
 
 
-def wizard_processes():
-    """PIDs of the processes that run the wizard: under Wine a Windows
-    process's first argument is the program it runs."""
+def _in_this_prefix(pid):
+    """Other build trees run their own prefixes on this machine: only this
+    one's processes count."""
+    try:
+        with open(f"/proc/{pid}/environ", "rb") as f:
+            return ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode() in f.read().split(b"\0")
+    except OSError:
+        return False
+
+
+def windows_processes(name):
+    """PIDs of this prefix's processes that run a program of that file name."""
     pids = []
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
             continue
         try:
             with open(f"/proc/{entry}/cmdline", "rb") as f:
-                program = f.read().split(b"\0", 1)[0].decode(errors="replace")
+                program = f.read().split(b"\0", 1)[0].decode("utf-8", errors="replace")
         except OSError:
             continue
-        if program.replace("\\", "/").lower().endswith("/larkviewsetup.exe"):
+        if program.replace("\\", "/").rsplit("/", 1)[-1].lower() == name.lower() and _in_this_prefix(entry):
             pids.append(int(entry))
     return pids
+
+
+def wizard_processes():
+    """PIDs of this prefix's processes that run the wizard."""
+    return windows_processes("LarkviewSetup.exe")
 
 
 def pixel(path, x, y):
