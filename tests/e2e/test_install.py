@@ -52,9 +52,19 @@ class InstallTest(unittest.TestCase):
         self.addCleanup(self.wizard.kill)
         return self.wait_for_page(OPTIONS_PAGE)
 
+    def sized_windows(self):
+        """(window, (width, height)) of the wizard's visible windows; one that
+        goes while it is looked at does not count."""
+        sized = []
+        for window in self.wizard.visible_windows():
+            try:
+                sized.append((window, tuple(window.geometry()[2:])))
+            except RuntimeError:
+                pass
+        return sized
+
     def pages(self, size=None):
-        windows = self.wizard.visible_windows()
-        return [w for w in windows if size is None or w.geometry()[2:] == size]
+        return [window for window, window_size in self.sized_windows() if size is None or window_size == size]
 
     def wait_for_page(self, size, other_than=None, timeout=60):
         def found():
@@ -65,7 +75,7 @@ class InstallTest(unittest.TestCase):
     def wait_for_box(self, timeout=60):
         """A message box of the wizard (any window that is not a page)."""
         def found():
-            boxes = [w for w in self.pages() if w.geometry()[2:] not in PAGE_SIZES]
+            boxes = [window for window, size in self.sized_windows() if size not in PAGE_SIZES]
             return boxes[0] if boxes else None
         return checks.wait_until(found, timeout, "no message box")
 
@@ -78,7 +88,7 @@ class InstallTest(unittest.TestCase):
         box.click(width // 2 + offset, height - 25)
 
     def wait_for_box_closed(self):
-        checks.wait_until(lambda: all(w.geometry()[2:] in PAGE_SIZES for w in self.pages()),
+        checks.wait_until(lambda: all(size in PAGE_SIZES for _, size in self.sized_windows()),
                           30, "the message box stays")
 
     def assert_files_installed(self, folder):
@@ -204,6 +214,7 @@ class CustomInstall(InstallTest):
 
     def setUp(self):
         super().setUp()
+        checks.remove_tree(checks.host_path(self.PARENT))
         os.makedirs(checks.host_path(self.OTHER))
         self.addCleanup(checks.remove_tree, checks.host_path(self.PARENT))
 
