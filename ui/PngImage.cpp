@@ -106,6 +106,13 @@ TPngImage TPngImage::Decode(std::string_view bytes)
     return TPngImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
 }
 
+TPngImage TPngImage::FromPixels(int width, int height, std::vector<std::uint8_t> pixels)
+{
+    if (width < 0 || height < 0 || pixels.size() != std::size_t(width) * std::size_t(height) * 4)
+        throw PngError("Picture size does not match its pixels");
+    return TPngImage(width, height, std::move(pixels));
+}
+
 void TPngImage::Draw(HDC dc, const RECT &target) const
 {
     const int targetWidth = target.right - target.left;

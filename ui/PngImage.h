@@ -21,6 +21,8 @@ public:
     // B, G, R, A per pixel: a picture without alpha is opaque, and the pixels
     // of a single transparent colour get alpha 0.
     static TPngImage Decode(std::string_view bytes);
+    // A picture from B, G, R, A pixels, row-major (width * height * 4 bytes).
+    static TPngImage FromPixels(int width, int height, std::vector<std::uint8_t> pixels);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
