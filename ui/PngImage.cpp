@@ -106,6 +106,14 @@ TPngImage TPngImage::Decode(std::string_view bytes)
     return TPngImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
 }
 
+TPngImage::TPngImage(int width, int height, std::vector<std::uint8_t> pixels)
+    : width_(width), height_(height), pixels_(std::move(pixels))
+{
+    opaque_ = true;
+    for (std::size_t i = 3; i < pixels_.size() && opaque_; i += 4)
+        opaque_ = pixels_[i] == 255;
+}
+
 TPngImage TPngImage::FromPixels(int width, int height, std::vector<std::uint8_t> pixels)
 {
     if (width < 0 || height < 0 || pixels.size() != std::size_t(width) * std::size_t(height) * 4)
@@ -126,6 +134,11 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
         return;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
+    const bool natural = targetWidth == width_ && targetHeight == height_;
+    if (natural && opaque_) {
+        CopyOpaque(dc, target, area);
+        return;
+    }
 
     win::MemoryDC memory(dc);
     win::DibSection buffer(dc, width, height);
@@ -135,7 +148,6 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
     BitBlt(memory.get(), 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
     GdiFlush();
 
-    const bool natural = targetWidth == width_ && targetHeight == height_;
     std::vector<std::uint8_t> scaledRow(natural ? 0 : std::size_t(width) * 4);
     for (int y = 0; y < height; ++y) {
         const int targetY = area.top - target.top + y;
@@ -153,6 +165,24 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
         BlendRow(scaledRow.data(), destination, width);
     }
     BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+// An opaque picture at natural size lays every pixel over the destination
+// as it is: the visible part is copied straight from the decoded pixels,
+// without reading the destination back.
+void TPngImage::CopyOpaque(HDC dc, const RECT &target, const RECT &area) const
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    StretchDIBits(dc, area.left, area.top, width, height, area.left - target.left, area.top - target.top, width,
+                  height, pixels_.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 } // namespace ui

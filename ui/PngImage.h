@@ -36,14 +36,14 @@ public:
     void Draw(HDC dc, const RECT &target) const;
 
 private:
-    TPngImage(int width, int height, std::vector<std::uint8_t> pixels)
-        : width_(width), height_(height), pixels_(std::move(pixels))
-    {
-    }
+    TPngImage(int width, int height, std::vector<std::uint8_t> pixels);
+    void CopyOpaque(HDC dc, const RECT &target, const RECT &area) const;
 
     int width_;
     int height_;
     std::vector<std::uint8_t> pixels_;
+    // Every alpha is 255: blending would copy each pixel as it is.
+    bool opaque_ = false;
 };
 
 } // namespace ui
