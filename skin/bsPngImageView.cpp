@@ -3,6 +3,7 @@
 #include "skin/bsFaceBitmap.h"
 #include "skin/bsPngImageList.h"
 #include "skin/bsSkinPaint.h"
+#include "skin/bsReference.h"
 #include "ui/LayoutReader.h"
 
 namespace skin {
@@ -93,12 +94,8 @@ void TbsPngImageView::Notification(ui::TComponent &removed)
 bool TbsPngImageView::SetProperty(std::string_view name, const ui::LayoutValue &value, ui::LayoutReader &reader)
 {
     if (name == "PngImageList")
-        reader.Reference(value, [this, &reader](ui::TComponent &target) {
-            auto *list = dynamic_cast<TbsPngImageList *>(&target);
-            if (!list)
-                reader.Fail("'" + target.Name() + "' is not a TbsPngImageList");
-            SetPngImageList(list);
-        });
+        ReferenceTo<TbsPngImageList>(reader, value, "TbsPngImageList",
+                                     [this](auto *list) { SetPngImageList(list); });
     else if (name == "ImageIndex")
         SetImageIndex(reader.Integer(value));
     else if (name == "AutoSize")

@@ -2,6 +2,7 @@
 
 #include "skin/bsPngImageList.h"
 #include "skin/bsSkinData.h"
+#include "skin/bsReference.h"
 #include "ui/LayoutReader.h"
 
 namespace skin {
@@ -83,8 +84,8 @@ void TbsSkinCheckRadioBox::ApplySkinEntry()
     look_.reset();
     if (SkinIndex() < 0)
         return;
-    const auto *entry =
-        dynamic_cast<const TbsDataSkinCheckRadioControl *>(SkinData()->Content().Controls()[std::size_t(SkinIndex())].get());
+    const auto &controls = SkinData()->Content().Controls();
+    const auto *entry = dynamic_cast<const TbsDataSkinCheckRadioControl *>(controls[std::size_t(SkinIndex())].get());
     if (!entry)
         return;
     look_ = *entry;
@@ -174,6 +175,12 @@ void TbsSkinCheckRadioBox::EnabledChanged()
     Invalidate();
 }
 
+void TbsSkinCheckRadioBox::BoundsChanged(const RECT &previous)
+{
+    TbsSkinCustomControl::BoundsChanged(previous);
+    Invalidate();
+}
+
 void TbsSkinCheckRadioBox::Notification(ui::TComponent &removed)
 {
     if (&removed == images_)
@@ -209,12 +216,8 @@ bool TbsSkinCheckRadioBox::SetProperty(std::string_view name, const ui::LayoutVa
     else if (name == "ImageIndex")
         SetImageIndex(reader.Integer(value));
     else if (name == "Images")
-        reader.Reference(value, [this, &reader](ui::TComponent &target) {
-            auto *images = dynamic_cast<TbsPngImageList *>(&target);
-            if (!images)
-                reader.Fail("'" + target.Name() + "' is not a TbsPngImageList");
-            SetImages(images);
-        });
+        ReferenceTo<TbsPngImageList>(reader, value, "TbsPngImageList",
+                                     [this](auto *images) { SetImages(images); });
     else
         return TbsSkinCustomControl::SetProperty(name, value, reader);
     return true;

@@ -66,6 +66,9 @@ protected:
     void KeyUp(WORD key, ui::TShiftState shift) override;
     void FocusChanged(bool focused) override;
     void EnabledChanged() override;
+    // The face shows what lies beneath: after a move, bits the system copied
+    // along would show the old place's background.
+    void BoundsChanged(const RECT &previous) override;
 
 private:
     void RaiseClick();

@@ -3,6 +3,7 @@
 #include "skin/bsFaceBitmap.h"
 #include "skin/bsSkinData.h"
 #include "skin/bsSkinPaint.h"
+#include "skin/bsReference.h"
 #include "ui/LayoutReader.h"
 
 namespace skin {
@@ -55,12 +56,8 @@ void TbsSkinControl::Notification(ui::TComponent &removed)
 bool TbsSkinControl::SetProperty(std::string_view name, const ui::LayoutValue &value, ui::LayoutReader &reader)
 {
     if (name == "SkinData")
-        reader.Reference(value, [this, &reader](ui::TComponent &target) {
-            auto *skinData = dynamic_cast<TbsSkinData *>(&target);
-            if (!skinData)
-                reader.Fail("'" + target.Name() + "' is not a TbsSkinData");
-            SetSkinData(skinData);
-        });
+        ReferenceTo<TbsSkinData>(reader, value, "TbsSkinData",
+                                     [this](auto *skinData) { SetSkinData(skinData); });
     else if (name == "SkinDataName")
         SetSkinDataName(reader.String(value));
     else if (name == "HintTitle")

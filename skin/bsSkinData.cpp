@@ -2,6 +2,7 @@
 
 #include "skin/bsCompressedStoredSkin.h"
 #include "skin/bsSkinError.h"
+#include "skin/bsReference.h"
 #include "ui/LayoutReader.h"
 
 namespace skin {
@@ -42,12 +43,8 @@ void TbsSkinData::Notification(ui::TComponent &removed)
 bool TbsSkinData::SetProperty(std::string_view name, const ui::LayoutValue &value, ui::LayoutReader &reader)
 {
     if (name == "CompressedStoredSkin")
-        reader.Reference(value, [this, &reader](ui::TComponent &target) {
-            auto *stored = dynamic_cast<TbsCompressedStoredSkin *>(&target);
-            if (!stored)
-                reader.Fail("'" + target.Name() + "' is not a TbsCompressedStoredSkin");
-            SetCompressedStoredSkin(stored);
-        });
+        ReferenceTo<TbsCompressedStoredSkin>(reader, value, "TbsCompressedStoredSkin",
+                                     [this](auto *stored) { SetCompressedStoredSkin(stored); });
     else if (name == "SkinnableForm")
         SkinnableForm = reader.Boolean(value);
     else if (name == "EnableSkinEffects")

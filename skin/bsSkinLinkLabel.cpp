@@ -2,6 +2,7 @@
 
 #include "skin/bsDataSkinStdLabelControl.h"
 #include "skin/bsSkinData.h"
+#include "skin/bsReference.h"
 #include "ui/LayoutReader.h"
 
 #include <shellapi.h>
@@ -118,12 +119,8 @@ void TbsSkinLinkLabel::Notification(ui::TComponent &removed)
 bool TbsSkinLinkLabel::SetProperty(std::string_view name, const ui::LayoutValue &value, ui::LayoutReader &reader)
 {
     if (name == "SkinData")
-        reader.Reference(value, [this, &reader](ui::TComponent &target) {
-            auto *skinData = dynamic_cast<TbsSkinData *>(&target);
-            if (!skinData)
-                reader.Fail("'" + target.Name() + "' is not a TbsSkinData");
-            SetSkinData(skinData);
-        });
+        ReferenceTo<TbsSkinData>(reader, value, "TbsSkinData",
+                                     [this](auto *skinData) { SetSkinData(skinData); });
     else if (name == "SkinDataName")
         SkinDataName = reader.String(value);
     else if (name.starts_with("DefaultFont."))

@@ -172,13 +172,7 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
 // without reading the destination back.
 void TPngImage::CopyOpaque(HDC dc, const RECT &target, const RECT &area) const
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = win::TopDownBitmapInfo(width_, height_);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     StretchDIBits(dc, area.left, area.top, width, height, area.left - target.left, area.top - target.top, width,

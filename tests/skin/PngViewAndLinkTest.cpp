@@ -16,7 +16,8 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 const char *const kChevron = "  object List1: TbsPngImageList\n    PngWidth = 20\n    PngHeight = 17\n"
-                             "    PngImages.0.PngImage = 'CHEVRON_DOWN'\n    PngImages.1.PngImage = 'CHEVRON_DOWN_HOT'\n"
+                             "    PngImages.0.PngImage = 'CHEVRON_DOWN'\n"
+                             "    PngImages.1.PngImage = 'CHEVRON_DOWN_HOT'\n"
                              "    PngImages.2.PngImage = 'CHEVRON_UP'\n    PngImages.3.PngImage = 'CHEVRON_UP_HOT'\n"
                              "  end\n"
                              "  object View1: TbsPngImageView\n    Left = 40\n    Top = 30\n    Width = 50\n"
