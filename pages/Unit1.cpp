@@ -1,7 +1,6 @@
 #include "pages/Unit1.h"
 
 #include "install/ShellFolder.h"
-#include "pages/PageDrag.h"
 #include "skin/bsRegister.h"
 #include "ui/Application.h"
 #include "ui/Rounding.h"
@@ -104,12 +103,14 @@ void TForm1::bsPngImageView1MouseEnter(ui::TObject *)
 
 void TForm1::FormMouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm1::Image1MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm1::ImageCloseClick(ui::TObject *)

@@ -1,7 +1,7 @@
 #include "skin/bsCompressedStoredSkin.h"
 
 #include "ui/LayoutReader.h"
-#include "ui/Resources.h"
+#include "win/Resource.h"
 
 namespace skin {
 
@@ -10,7 +10,7 @@ bool TbsCompressedStoredSkin::SetProperty(std::string_view name, const ui::Layou
 {
     if (name == "CompressedData") {
         const std::string resource = reader.String(value);
-        const std::string_view bytes = ui::ResourceBytes(resource.c_str(), "SKIN");
+        const std::string_view bytes = win::ResourceBytes(resource.c_str(), "SKIN");
         if (bytes.empty())
             reader.Fail("no skin resource '" + resource + "'");
         SetCompressedData(std::string(bytes));
