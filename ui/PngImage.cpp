@@ -172,11 +172,14 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
 // without reading the destination back.
 void TPngImage::CopyOpaque(HDC dc, const RECT &target, const RECT &area) const
 {
-    const BITMAPINFO info = win::TopDownBitmapInfo(width_, height_);
+    // The rows handed over are exactly the visible ones, so the source
+    // rectangle starts at row 0 whichever way the system counts DIB rows.
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    StretchDIBits(dc, area.left, area.top, width, height, area.left - target.left, area.top - target.top, width,
-                  height, pixels_.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    const BITMAPINFO info = win::TopDownBitmapInfo(width_, height);
+    const std::uint8_t *rows = pixels_.data() + std::size_t(area.top - target.top) * width_ * 4;
+    StretchDIBits(dc, area.left, area.top, width, height, area.left - target.left, 0, width, height, rows, &info,
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 } // namespace ui
