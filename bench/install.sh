@@ -4,7 +4,7 @@
 # extraction alone of that archive through the adapter.
 #   bench/run-bench.sh install [runs]        (default 5 runs each)
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export LARKVIEW_DEPS=${LARKVIEW_DEPS:-$root/build/deps}
 tree=$root/build/x86_64
 runs=${1:-5}
@@ -24,6 +24,6 @@ finish() {
   [ $harness_was_up = 1 ] || "$root/tools/wine-harness.sh" stop "$tree"
 }
 trap finish EXIT
-LARKVIEW_WINE_TIMEOUT=3600 "$root/tools/wine-run.sh" --tree "$tree" --host python3 "$root/bench/install/install_bench.py" \
+LARKVIEW_WINE_TIMEOUT=3600 "$root/tools/wine-run.sh" --tree "$tree" --host python3 "$root/bench/install_bench.py" \
   "$tree/bench/install_bench_wizard.exe" "$tree/bench/extract_bench.exe" "$tree/bench/bench.7z" \
   "$LARKVIEW_DEPS/x86_64/7zip/7z.dll" "$work" "$runs"
