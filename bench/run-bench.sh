@@ -3,12 +3,17 @@
 # 7-Zip's own console program 7zr.exe, built from the same Debian source.
 #   bench/run-bench.sh [runs]        (default 5 runs each)
 #   bench/run-bench.sh repaint [runs]  the options page's repaint (bench/repaint.sh)
+#   bench/run-bench.sh install [runs]  the whole installation (bench/install.sh)
 # LARKVIEW_DEPS names the third-party output folder (default: build/deps).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 if [ "${1:-}" = repaint ]; then
   shift
   exec "$root/bench/repaint.sh" "$@"
+fi
+if [ "${1:-}" = install ]; then
+  shift
+  exec "$root/bench/install.sh" "$@"
 fi
 export LARKVIEW_DEPS=${LARKVIEW_DEPS:-$root/build/deps}
 tree=$root/build/x86_64
