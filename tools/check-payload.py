@@ -95,12 +95,10 @@ def check_artwork(folder, reference, faults):
         if header is None:
             faults.append(f"{path}: not a PNG picture; it must be {width}x{height} with an alpha channel")
             continue
-        size = f"{header[0]}x{header[1]}"
-        if header[:2] != (width, height):
-            faults.append(f"{path}: {size}; it must be {width}x{height}")
-        if header[2] not in ALPHA_COLOUR_TYPES:
-            faults.append(f"{path}: {size} without an alpha channel; it must be {width}x{height} with one")
-
+        fits_size, has_alpha = header[:2] == (width, height), header[2] in ALPHA_COLOUR_TYPES
+        if not (fits_size and has_alpha):
+            found = f"{header[0]}x{header[1]}" + ("" if has_alpha else " without an alpha channel")
+            faults.append(f"{path}: {found}; it must be {width}x{height} with an alpha channel")
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])

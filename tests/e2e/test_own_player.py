@@ -12,16 +12,17 @@ import install_checks as checks
 import test_install as install
 import wizard_driver
 
-TREE, FOLDER, install.WIZARD, SAMPLE_STAGE = (sys.argv.pop(1) for _ in range(4))
+TREE, FOLDER, ARCHIVE, install.WIZARD, SAMPLE_STAGE = (sys.argv.pop(1) for _ in range(5))
 install.STAGE = FOLDER
 TARGET = os.path.splitext(os.path.basename(install.WIZARD))[0]
 EMPTY_FOLDER = os.path.join("插件", "空的")
 BIG_FILE_SIZE = 20 * 1024 * 1024
+ARCHIVE_CHECK = os.path.join(os.path.dirname(__file__), "..", "foundation", "check_payload.py")
 
 
 def make_player_folder():
     """The sample's three programs at the root, a file under a Chinese name,
-    an empty folder and a 20 MB file that does not compress."""
+    an empty file, an empty folder and a 20 MB file that does not compress."""
     shutil.rmtree(FOLDER, ignore_errors=True)
     os.makedirs(os.path.join(FOLDER, EMPTY_FOLDER))
     for program in ("skyvu.exe", "UnInstall.exe", "rodeviv.dll"):
@@ -29,6 +30,7 @@ def make_player_folder():
     os.makedirs(os.path.join(FOLDER, "数据"))
     with open(os.path.join(FOLDER, "数据", "播放列表 默认.txt"), "w", encoding="utf-8") as f:
         f.write("云雀视界\n")
+    open(os.path.join(FOLDER, "数据", "empty.cfg"), "wb").close()
     os.makedirs(os.path.join(FOLDER, "media"))
     with open(os.path.join(FOLDER, "media", "intro.bin"), "wb") as f:
         f.write(random.Random(13).randbytes(BIG_FILE_SIZE))
@@ -40,6 +42,10 @@ class OwnPlayerInstall(install.InstallTest):
         build = subprocess.run(["cmake", "--build", TREE, "--target", TARGET], capture_output=True, text=True,
                                timeout=1200)
         self.assertEqual(build.returncode, 0, build.stdout + build.stderr)
+        # Packed as the sample is: two blocks, BCJ for the programs, AES.
+        packing = subprocess.run([sys.executable, ARCHIVE_CHECK, ARCHIVE], capture_output=True, text=True,
+                                 timeout=600)
+        self.assertEqual(packing.returncode, 0, packing.stdout + packing.stderr)
 
         options = self.start()
         options.click(*install.INSTALL_BUTTON)

@@ -88,9 +88,9 @@ class PublisherFiles(unittest.TestCase):
         status, lines = self.check("--artwork", artwork, "--reference", REFERENCE)
         self.assertEqual(status, 1)
         self.assertEqual(len(lines), 4, lines)
-        self.assertIn(f"error: {artwork}/finish_button.png: 240x39; it must be 241x39", lines)
+        self.assertIn(f"error: {artwork}/finish_button.png: 240x39; it must be 241x39 with an alpha channel", lines)
         self.assertIn(f"error: {artwork}/slide1.png: 588x358 without an alpha channel; "
-                      "it must be 588x358 with one", lines)
+                      "it must be 588x358 with an alpha channel", lines)
         self.assertIn(f"error: {artwork}/minimise.png: not a PNG picture; it must be 10x2 with an alpha channel",
                       lines)
         self.assertTrue(lines[-1].startswith(f"error: {artwork}/slide9.png: the wizard has no picture of that "
