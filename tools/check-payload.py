@@ -58,10 +58,15 @@ def check_payload(folder, faults, warnings):
         if not os.path.isfile(os.path.join(folder, program)):
             faults.append(f"{os.path.join(folder, program)}: missing; the wizard needs it at the folder's root")
     for parent, folders, files in os.walk(folder):
+        seen = {}
         for name in sorted(folders + files):
             fault = name_fault(name)
             if fault:
                 faults.append(f"{os.path.join(parent, name)}: the name {fault}")
+            # Windows names ignore case: the second would overwrite the first.
+            if name.lower() in seen:
+                faults.append(f"{os.path.join(parent, name)}: the same name as {seen[name.lower()]} on Windows")
+            seen.setdefault(name.lower(), name)
     player = os.path.join(folder, MAIN_PROGRAM)
     if os.path.isfile(player) and not has_version_record(player):
         warnings.append(f"{player}: no version record; the uninstall record will show version {FALLBACK_VERSION}")

@@ -60,6 +60,7 @@ class PublisherFiles(unittest.TestCase):
         os.remove(os.path.join(folder, "rodeviv.dll"))
         os.remove(os.path.join(folder, "UnInstall.exe"))
         self.write("player/data/uninstall.exe")  # a program below the root does not count
+        self.write("player/data/UNINSTALL.EXE")
         for name in ("CON", "nul.txt", "Com3.log", "dot.", "blank ", "a?b", 'say"hi"', "tab\there"):
             self.write(f"player/data/{name}")
         os.makedirs(os.path.join(folder, "LPT1"))
@@ -69,6 +70,7 @@ class PublisherFiles(unittest.TestCase):
             f"error: {folder}/UnInstall.exe: missing; the wizard needs it at the folder's root",
             f"error: {folder}/rodeviv.dll: missing; the wizard needs it at the folder's root",
             f"error: {folder}/LPT1: the name is a reserved device name on Windows",
+            f"error: {folder}/data/uninstall.exe: the same name as UNINSTALL.EXE on Windows",
             *(f"error: {folder}/data/{name}: the name is a reserved device name on Windows"
               for name in ("CON", "nul.txt", "Com3.log")),
             *(f"error: {folder}/data/{name}: the name ends with a dot or a blank, which Windows drops"
