@@ -5,7 +5,7 @@
 # the build stops on a folder the wizard could not install.
 function(larkview_pack_payload archive)
   cmake_parse_arguments(P "" "STAGE;FOLDER" "PROGRAMS;DEPENDS" ${ARGN})
-  file(GLOB_RECURSE _files CONFIGURE_DEPENDS "${P_FOLDER}/*")
+  file(GLOB_RECURSE _files LIST_DIRECTORIES true CONFIGURE_DEPENDS "${P_FOLDER}/*")
   set(_check)
   if(NOT P_PROGRAMS)
     set(_check COMMAND "${Python3_EXECUTABLE}" "${CMAKE_SOURCE_DIR}/tools/check-payload.py" --payload "${P_FOLDER}")
