@@ -31,6 +31,10 @@ private:
     F action_;
 };
 
+// The library fills this structure in place: its layout is the platform's
+// (16 bytes on 32-bit Windows, 24 on 64-bit), which 7z.dll was built against.
+static_assert(sizeof(PROPVARIANT) == (sizeof(void *) == 8 ? 24 : 16));
+
 class PropVariant {
 public:
     PropVariant() { PropVariantInit(&value_); }

@@ -1,0 +1,7 @@
+# Two builds of the same commit in different folders give the same bytes: no
+# link time stamp in the PE headers, and no build folder in the paths that the
+# compiler embeds (__FILE__ in assertions and in the standard library).
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(
+  $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.>
+  $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>)
