@@ -108,7 +108,9 @@ build_7z_library() {
   (cd "$bundle" && sevenzip_make "$arch" "$deps/$arch/obj-7zxa" LDFLAGS_STATIC_3=-Wl,--no-insert-timestamp) \
     >"$deps/$arch/7zxa.log" 2>&1 ||
     { tail -n 30 "$deps/$arch/7zxa.log"; return 1; }
-  "$arch-w64-mingw32-strip" -o "$out/7z.dll" "$deps/$arch/obj-7zxa/7zxa.dll"
+  # strip writes the current time into the PE header unless SOURCE_DATE_EPOCH
+  # names another.
+  SOURCE_DATE_EPOCH=0 "$arch-w64-mingw32-strip" -o "$out/7z.dll" "$deps/$arch/obj-7zxa/7zxa.dll"
   cp "$deps/src/7zip/DOC/License.txt" "$out/License.txt"
   touch "$out/.built-reproducible"
 }
