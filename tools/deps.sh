@@ -24,7 +24,7 @@ packages=(
   libz-mingw-w64-dev libgtest-dev
   wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
   7zip liblnk-utils
-  osslsigncode openssl
+  osslsigncode openssl g++ patch
 )
 
 with_7zr=0

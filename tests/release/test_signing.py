@@ -1,7 +1,8 @@
 """tools/sign.sh signs the wizard from a PKCS#12 file named, with its
-password, by the environment; osslsigncode verifies the signature; under Wine
-the signed wizard still starts, and the payload and the library it carries
-read back byte-identical to the files that were bound.
+password, by the environment; osslsigncode verifies the signature, and
+removing it gives back the unsigned wizard byte for byte; under Wine the
+signed wizard still starts, and the payload and the library it carries read
+back byte-identical to the files that were bound.
 
 Runs inside tools/wine-run.sh --host:
   test_signing.py <sign.sh> <wizard> <ResourceDump.exe> <payload archive> <7z.dll>
@@ -74,6 +75,14 @@ class SignedWizard(unittest.TestCase):
         self.assertIn("Signature verification: ok", result.stdout)
         self.assertIn("Throwaway code signer", result.stdout)
         self.assertNotEqual(self.verify(WIZARD).returncode, 0)
+
+    def test_removing_the_signature_gives_back_the_unsigned_wizard(self):
+        # What lets anyone compare a signed download with their own build.
+        unsigned = os.path.join(self.folder, "unsigned.exe")
+        result = run("osslsigncode", "remove-signature", "-in", self.signed, "-out", unsigned)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertNotEqual(read(self.signed), read(WIZARD))
+        self.assertEqual(read(unsigned), read(WIZARD))
 
     def test_a_wrong_password_fails_and_leaves_the_program_alone(self):
         copy = os.path.join(self.folder, "wrong-password.exe")
