@@ -104,8 +104,10 @@ build_7z_library() {
   cp "$root/tools/7zip/Format7zExtract.mak" "$bundle/makefile.gcc"
   rm -rf "$deps/$arch/obj-7zxa" "$out"
   mkdir -p "$out"
-  # No link time stamp in the PE headers: two builds give the same bytes.
-  (cd "$bundle" && sevenzip_make "$arch" "$deps/$arch/obj-7zxa" LDFLAGS_STATIC_3=-Wl,--no-insert-timestamp) \
+  # Two builds give the same bytes: no link time stamp in the PE headers, and
+  # an image base that does not follow from the output path.
+  (cd "$bundle" && sevenzip_make "$arch" "$deps/$arch/obj-7zxa" \
+    LDFLAGS_STATIC_3='-Wl,--no-insert-timestamp -Wl,--disable-auto-image-base') \
     >"$deps/$arch/7zxa.log" 2>&1 ||
     { tail -n 30 "$deps/$arch/7zxa.log"; return 1; }
   # strip writes the current time into the PE header unless SOURCE_DATE_EPOCH

@@ -27,7 +27,8 @@ for tree in "${trees[@]}"; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/larkview-second-build.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+keep=0
+trap '[ $keep = 1 ] || rm -rf "$work"' EXIT
 copy=$work/a/second/checkout
 mkdir -p "$copy" "$work/deps"
 # The same sources: the files git knows (committed or not) as they are now.
@@ -57,5 +58,9 @@ for i in "${!trees[@]}"; do
   compare "$tree/app/LarkviewSetup.exe" "$second/app/LarkviewSetup.exe"
 done
 echo "second build and comparison took $((SECONDS - started)) s"
-[ $failures -eq 0 ] || { echo "FAIL: $failures files differ between the two builds"; exit 1; }
+if [ $failures -ne 0 ]; then
+  echo "FAIL: $failures files differ between the two builds; the second build stays in $work"
+  keep=1
+  exit 1
+fi
 echo "ok: both builds are byte-identical"
