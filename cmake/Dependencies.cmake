@@ -5,7 +5,9 @@ set(_sysroot "/usr/${LARKVIEW_ARCH}-w64-mingw32")
 
 set(LARKVIEW_7Z_DLL "${_deps}/7zip/7z.dll")
 set(LARKVIEW_7Z_LICENSE "${_deps}/7zip/License.txt")
-foreach(_file IN ITEMS "${LARKVIEW_7Z_DLL}" "${_deps}/libpng/lib/libpng16.a")
+# The host's 7-Zip console program that packs the payload reproducibly.
+set(LARKVIEW_PACKER "${LARKVIEW_DEPS}/host/7zip/7zr")
+foreach(_file IN ITEMS "${LARKVIEW_7Z_DLL}" "${_deps}/libpng/lib/libpng16.a" "${LARKVIEW_PACKER}")
   if(NOT EXISTS "${_file}")
     message(FATAL_ERROR "${_file} is missing: run tools/deps.sh ${LARKVIEW_ARCH}"
                         " (LARKVIEW_DEPS=${LARKVIEW_DEPS})")

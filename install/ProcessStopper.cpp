@@ -72,6 +72,10 @@ int CountNameMatches(const std::string &nameList, const std::string &exeName)
     return sum;
 }
 
+// The kernel checks dwSize against the entry size of the caller's
+// architecture: 296 bytes on 32-bit Windows, 304 on 64-bit.
+static_assert(sizeof(PROCESSENTRY32) == (sizeof(void *) == 8 ? 304 : 296));
+
 bool StopRunningPrograms(const std::string &nameList)
 {
     bool stopped = false;

@@ -1,3 +1,11 @@
+# The payloads' file times are the commit's date; the date file changes, and
+# the archives are packed again, only when that date does.
+set(LARKVIEW_SOURCE_DATE "${CMAKE_CURRENT_BINARY_DIR}/source-date-epoch")
+add_custom_target(source_date
+  COMMAND "${CMAKE_SOURCE_DIR}/tools/source-date.sh" "${CMAKE_SOURCE_DIR}" "${LARKVIEW_SOURCE_DATE}"
+  BYPRODUCTS "${LARKVIEW_SOURCE_DATE}"
+  VERBATIM)
+
 # larkview_pack_payload(<archive> STAGE <staging folder> FOLDER <folder> [PROGRAMS <file>...] [DEPENDS <item>...])
 # Packs a folder into a payload archive with tools/pack-payload.sh; the
 # programs, when given, join it at the root. A folder without programs is a
@@ -13,8 +21,10 @@ function(larkview_pack_payload archive)
   add_custom_command(
     OUTPUT "${archive}"
     ${_check}
-    COMMAND "${CMAKE_SOURCE_DIR}/tools/pack-payload.sh" "${archive}" "${P_STAGE}" "${P_FOLDER}" ${P_PROGRAMS}
-    DEPENDS ${_files} ${P_DEPENDS} "${CMAKE_SOURCE_DIR}/tools/pack-payload.sh"
+    COMMAND "${CMAKE_SOURCE_DIR}/tools/pack-payload.sh" "${LARKVIEW_PACKER}" "${LARKVIEW_SOURCE_DATE}"
+            "${archive}" "${P_STAGE}" "${P_FOLDER}" ${P_PROGRAMS}
+    DEPENDS ${_files} ${P_DEPENDS} source_date "${LARKVIEW_SOURCE_DATE}" "${LARKVIEW_PACKER}"
+            "${CMAKE_SOURCE_DIR}/tools/pack-payload.sh"
             "${CMAKE_SOURCE_DIR}/tools/check-payload.py"
     COMMENT "Packing the payload archive ${archive}"
     VERBATIM)

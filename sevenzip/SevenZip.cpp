@@ -22,6 +22,10 @@ namespace {
 constexpr UINT32 kAllItems = 0xFFFFFFFF;
 constexpr UINT64 kMaxCheckStartPosition = 1 << 20;
 
+// The library fills PROPVARIANTs in place: their layout is the platform's
+// (16 bytes on 32-bit Windows, 24 on 64-bit), which 7z.dll was built against.
+static_assert(sizeof(PROPVARIANT) == (sizeof(void *) == 8 ? 24 : 16));
+
 HRESULT CopyPassword(const std::wstring &password, BSTR *copy)
 {
     *copy = SysAllocStringLen(password.data(), static_cast<UINT>(password.size()));

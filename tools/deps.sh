@@ -3,7 +3,9 @@
 # third-party libraries for the Windows targets from Debian source packages:
 #   - 7-Zip's extract-only 7z library (7z.dll) and, with --with-7zr, the
 #     library's own console program 7zr.exe (for the extraction benchmark);
-#   - a static libpng against Debian's MinGW zlib.
+#   - a static libpng against Debian's MinGW zlib;
+#   - the payload packer: the same 7-Zip's console program for this host,
+#     seeded for reproducible archives (tools/7zip/seeded-randgen.patch).
 # Outputs land in $LARKVIEW_DEPS (default: build/deps of the checkout), one
 # folder per architecture. Every step leaves a stamp, so a second run does
 # nothing.
@@ -23,6 +25,7 @@ packages=(
   wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
   7zip liblnk-utils
   clang libclang-rt-14-dev zlib1g-dev
+  osslsigncode openssl g++ patch
 )
 
 with_7zr=0
@@ -96,17 +99,23 @@ sevenzip_make() {
 
 build_7z_library() {
   local arch=$1 out=$deps/$arch/7zip
-  [ -f "$out/.built" ] && return
+  [ -f "$out/.built-reproducible" ] && return
   log "building 7z.dll for $arch"
   local bundle=$deps/src/7zip/CPP/7zip/Bundles/Format7zExtract
   cp "$root/tools/7zip/Format7zExtract.mak" "$bundle/makefile.gcc"
   rm -rf "$deps/$arch/obj-7zxa" "$out"
   mkdir -p "$out"
-  (cd "$bundle" && sevenzip_make "$arch" "$deps/$arch/obj-7zxa") >"$deps/$arch/7zxa.log" 2>&1 ||
+  # Two builds give the same bytes: no link time stamp in the PE headers, and
+  # an image base that does not follow from the output path.
+  (cd "$bundle" && sevenzip_make "$arch" "$deps/$arch/obj-7zxa" \
+    LDFLAGS_STATIC_3='-Wl,--no-insert-timestamp -Wl,--disable-auto-image-base') \
+    >"$deps/$arch/7zxa.log" 2>&1 ||
     { tail -n 30 "$deps/$arch/7zxa.log"; return 1; }
-  "$arch-w64-mingw32-strip" -o "$out/7z.dll" "$deps/$arch/obj-7zxa/7zxa.dll"
+  # strip writes the current time into the PE header unless SOURCE_DATE_EPOCH
+  # names another.
+  SOURCE_DATE_EPOCH=0 "$arch-w64-mingw32-strip" -o "$out/7z.dll" "$deps/$arch/obj-7zxa/7zxa.dll"
   cp "$deps/src/7zip/DOC/License.txt" "$out/License.txt"
-  touch "$out/.built"
+  touch "$out/.built-reproducible"
 }
 
 build_7zr() {
@@ -118,6 +127,24 @@ build_7zr() {
     >"$deps/$arch/7zr.log" 2>&1 || { tail -n 30 "$deps/$arch/7zr.log"; return 1; }
   "$arch-w64-mingw32-strip" -o "$out/7zr.exe" "$deps/$arch/obj-7zr/7zr.exe"
   touch "$out/.7zr-built"
+}
+
+# Debian's 7zz draws the salt and IVs of its 7zAES coder from /dev/urandom,
+# the process id and the clock, so no two payload archives are alike. The
+# packer built here from a copy of the same source derives them from
+# SOURCE_DATE_EPOCH when that is set.
+build_host_packer() {
+  local out=$deps/host/7zip src=$deps/host/src
+  [ -f "$out/.built" ] && return
+  log "building the payload packer 7zr for this host"
+  rm -rf "$deps/host"
+  mkdir -p "$src" "$out"
+  cp -R "$deps/src/7zip/C" "$deps/src/7zip/CPP" "$src/"
+  patch -d "$src" -p1 --quiet <"$root/tools/7zip/seeded-randgen.patch"
+  (cd "$src/CPP/7zip/Bundles/Alone7z" && make -j"$(nproc)" -f makefile.gcc O="$deps/host/obj-7zr") \
+    >"$deps/host/7zr.log" 2>&1 || { tail -n 30 "$deps/host/7zr.log"; return 1; }
+  strip -o "$out/7zr" "$deps/host/obj-7zr/7zr"
+  touch "$out/.built"
 }
 
 build_libpng() {
@@ -139,6 +166,7 @@ build_libpng() {
 install_packages
 generate_locale
 fetch_sources
+build_host_packer
 for arch in "${arches[@]}"; do
   build_7z_library "$arch"
   build_libpng "$arch"

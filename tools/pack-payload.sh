@@ -4,10 +4,12 @@
 # packed exactly as it is. Header readable without the password, file
 # data AES-256 encrypted, LZMA with the default filters (so the executables
 # get their own BCJ + LZMA block).
-#   pack-payload.sh <archive> <staging folder> <data folder> [<program>...]
+#   pack-payload.sh <packer> <date file> <archive> <staging folder> <data folder> [<program>...]
+# <packer> is the 7zr that tools/deps.sh builds for this host; <date file>
+# holds the commit's date in seconds (tools/source-date.sh).
 set -euo pipefail
-archive=$1 stage=$2 data=$3
-shift 3
+packer=$1 date_file=$2 archive=$3 stage=$4 data=$5
+shift 5
 rm -rf "$stage" "$archive"
 mkdir -p "$stage"
 cp -R "$data/." "$stage/"
@@ -15,6 +17,12 @@ if [ $# -gt 0 ]; then
   mkdir -p "$stage/plugins"
   cp "$@" "$stage/"
 fi
+# A reproducible archive: every file time is the commit's date, the modes do
+# not follow the umask, and the packer derives the salt and IVs of the
+# encryption from the date.
+epoch=$(cat "$date_file")
+chmod -R u=rwX,go=rX "$stage"
+find "$stage" -exec touch -h -d "@$epoch" {} +
 # Single quotes keep the two dollar signs of the password literal.
 cd "$stage"
-7zz a -t7z -m0=LZMA -mhe=off -p'wqbirex$$' "$archive" . >/dev/null
+SOURCE_DATE_EPOCH=$epoch "$packer" a -t7z -m0=LZMA -mhe=off -p'wqbirex$$' "$archive" . >/dev/null
