@@ -1,6 +1,6 @@
 # The payloads' file times are the commit's date; the date file changes, and
 # the archives are packed again, only when that date does.
-set(LARKVIEW_SOURCE_DATE "${CMAKE_CURRENT_BINARY_DIR}/source-date-epoch")
+set(LARKVIEW_SOURCE_DATE "${CMAKE_CURRENT_BINARY_DIR}/source-date-epoch" CACHE INTERNAL "")
 add_custom_target(source_date
   COMMAND "${CMAKE_SOURCE_DIR}/tools/source-date.sh" "${CMAKE_SOURCE_DIR}" "${LARKVIEW_SOURCE_DATE}"
   BYPRODUCTS "${LARKVIEW_SOURCE_DATE}"
