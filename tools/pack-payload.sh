@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Packs the payload archive: program files at the root, the data tree beside
-# them, plus an empty folder. Header readable without the password, file
+# Packs the payload archive: the data tree, and with programs (the sample)
+# those at the root plus an empty folder; a publisher's folder alone is
+# packed exactly as it is. Header readable without the password, file
 # data AES-256 encrypted, LZMA with the default filters (so the executables
 # get their own BCJ + LZMA block).
-#   pack-payload.sh <packer> <date file> <archive> <staging folder> <data folder> <program>...
+#   pack-payload.sh <packer> <date file> <archive> <staging folder> <data folder> [<program>...]
 # <packer> is the 7zr that tools/deps.sh builds for this host; <date file>
 # holds the commit's date in seconds (tools/source-date.sh).
 set -euo pipefail
 packer=$1 date_file=$2 archive=$3 stage=$4 data=$5
 shift 5
 rm -rf "$stage" "$archive"
-mkdir -p "$stage/plugins"
+mkdir -p "$stage"
 cp -R "$data/." "$stage/"
-cp "$@" "$stage/"
+if [ $# -gt 0 ]; then
+  mkdir -p "$stage/plugins"
+  cp "$@" "$stage/"
+fi
 # A reproducible archive: every file time is the commit's date, the modes do
 # not follow the umask, and the packer derives the salt and IVs of the
 # encryption from the date.

@@ -9,10 +9,14 @@
 # last when a certificate is given (LARKVIEW_SIGN_PKCS12 and
 # LARKVIEW_SIGN_PASSWORD, see tools/sign.sh).
 #   tools/release.sh [dist folder]
+# LARKVIEW_PAYLOAD_DIR and LARKVIEW_ARTWORK_DIR name the publisher's player
+# folder and pictures, as for tools/build.sh.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dist=${1:-$root/dist}
 deps=${LARKVIEW_DEPS:-$root/build/deps}
+payload=${LARKVIEW_PAYLOAD_DIR:+$(realpath "$LARKVIEW_PAYLOAD_DIR")}
+artwork=${LARKVIEW_ARTWORK_DIR:+$(realpath "$LARKVIEW_ARTWORK_DIR")}
 
 # What ships must be reproducible from a commit.
 if [ -n "$(git -C "$root" status --porcelain)" ]; then
@@ -25,7 +29,7 @@ for arch in x86_64 i686; do
   tree=$root/build/release/$arch
   rm -rf "$tree"
   cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-    -DLARKVIEW_DEPS="$deps" >/dev/null
+    -DLARKVIEW_DEPS="$deps" -DLARKVIEW_PAYLOAD_DIR="$payload" -DLARKVIEW_ARTWORK_DIR="$artwork" >/dev/null
   cmake --build "$tree" --target LarkviewSetup
 done
 

@@ -14,7 +14,11 @@ import unittest
 import install_checks as checks
 import wizard_driver
 
-WIZARD, STAGE, WITHOUT_LIBRARY, WRONG_PASSWORD, DAMAGED_PAYLOAD = (sys.argv.pop(1) for _ in range(5))
+# The wizard and the folder its payload was packed from; another test that
+# imports InstallTest sets the two for its own wizard.
+WIZARD = STAGE = None
+if __name__ == "__main__":
+    WIZARD, STAGE, WITHOUT_LIBRARY, WRONG_PASSWORD, DAMAGED_PAYLOAD = (sys.argv.pop(1) for _ in range(5))
 
 OPTIONS_PAGE = (588, 400)
 PROGRESS_PAGE = FINISH_PAGE = (588, 358)
@@ -47,8 +51,8 @@ class InstallTest(unittest.TestCase):
         self.trace = tempfile.NamedTemporaryFile(prefix="wizard-", suffix=".trace", delete=False).name
         self.addCleanup(os.remove, self.trace)
 
-    def start(self, exe=WIZARD):
-        self.wizard = wizard_driver.Wizard(exe, trace=self.trace)
+    def start(self, exe=None):
+        self.wizard = wizard_driver.Wizard(exe or WIZARD, trace=self.trace)
         self.addCleanup(self.wizard.kill)
         return self.wait_for_page(OPTIONS_PAGE)
 
