@@ -45,6 +45,7 @@ for svg in "$work"/*.svg; do
   rsvg-convert "$svg" -o "$work/$name.raw.png"
   convert "$work/$name.raw.png" -strip -depth 8 \
     -define png:exclude-chunks=date,time PNG32:"$work/$name.png"
-  optipng -quiet -clobber -o5 -nc -nb -out "$out/$name.png" "$work/$name.png"
+  rm -f "$out/$name.png"
+  optipng -quiet -o5 -nc -nb -out "$out/$name.png" "$work/$name.png"
   "$root/tools/artwork/same-pixels.sh" "$work/$name.png" "$out/$name.png"
 done
