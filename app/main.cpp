@@ -5,33 +5,15 @@
 #include "pages/Unit2.h"
 #include "pages/Unit3.h"
 #include "ui/Application.h"
+#include "win/Module.h"
 
 #include <windows.h>
 
 #include <exception>
 
-namespace {
-
-// No DLL loaded at run time is taken from the installer's folder (a Downloads
-// folder where a copy can be planted). The function is looked up rather than
-// imported: Windows 7 without the loader update lacks it, and a missing import
-// would stop the program before its first line.
-void SearchDllsInTheSystemFolderOnly()
-{
-    using SetDefaultDllDirectoriesFunc = BOOL(WINAPI *)(DWORD);
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunc>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefaultDllDirectories)
-        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    else
-        SetDllDirectoryA(""); // at least the current folder leaves the search
-}
-
-} // namespace
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    SearchDllsInTheSystemFolderOnly();
+    win::SearchDllsInTheSystemFolderOnly();
     try {
         ui::TApplication application;
         application.SetTitle("云雀视界安装向导");

@@ -1,7 +1,6 @@
 #include "pages/Unit1.h"
 
 #include "install/ShellFolder.h"
-#include "pages/PageDrag.h"
 #include "ui/Application.h"
 #include "ui/Rounding.h"
 #include "win/PathText.h"
@@ -58,12 +57,14 @@ void TForm1::FormCreate(ui::TObject *)
 
 void TForm1::FormMouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm1::Image1MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }
 
 void TForm1::ImageCloseClick(ui::TObject *)

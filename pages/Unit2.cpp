@@ -1,6 +1,5 @@
 #include "pages/Unit2.h"
 
-#include "pages/PageDrag.h"
 #include "ui/Application.h"
 
 TForm2 *Form2 = nullptr;
@@ -78,5 +77,6 @@ void TForm2::ImageMinClick(ui::TObject *)
 
 void TForm2::Image6MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }

@@ -1,7 +1,5 @@
 #include "pages/Unit3.h"
 
-#include "pages/PageDrag.h"
-
 TForm3 *Form3 = nullptr;
 
 ui::EventHandler TForm3::FindHandler(std::string_view name)
@@ -27,5 +25,6 @@ void TForm3::FormCreate(ui::TObject *)
 
 void TForm3::Image1MouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)
 {
-    DragPage(*this, shift);
+    if (shift.left)
+        BeginDrag();
 }

@@ -1,6 +1,7 @@
 #include "pages/UnpackPayload.h"
 
 #include "win/Handle.h"
+#include "win/Resource.h"
 
 #include <stdexcept>
 
@@ -10,12 +11,11 @@ namespace {
 // no copy of the 26 MB archive is made in memory.
 void SaveResourceToFile(const char *name, const std::string &path)
 {
-    HRSRC info = FindResourceA(nullptr, name, MAKEINTRESOURCEA(10)); // RT_RCDATA
-    HGLOBAL loaded = info ? LoadResource(nullptr, info) : nullptr;
-    const auto *data = static_cast<const char *>(loaded ? LockResource(loaded) : nullptr);
-    if (!data)
+    const std::string_view bytes = win::RawDataBytes(name);
+    if (!bytes.data())
         throw std::runtime_error(std::string("resource ") + name + " not found");
-    DWORD remaining = SizeofResource(nullptr, info);
+    const char *data = bytes.data();
+    auto remaining = static_cast<DWORD>(bytes.size());
 
     win::Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -5,6 +5,8 @@
 #include "sevenzip/T7zStream.h"
 #include "win/FileSystem.h"
 #include "win/PathText.h"
+#include "win/PropVariant.h"
+#include "win/ScopeExit.h"
 #include "win/SystemError.h"
 
 #include <algorithm>
@@ -19,67 +21,6 @@ namespace {
 constexpr UINT32 kAllItems = 0xFFFFFFFF;
 constexpr UINT64 kMaxCheckStartPosition = 1 << 20;
 
-// Runs an action when the scope ends, however it ends.
-template <typename F> class Finally {
-public:
-    explicit Finally(F action) : action_(std::move(action)) {}
-    Finally(const Finally &) = delete;
-    Finally &operator=(const Finally &) = delete;
-    ~Finally() { action_(); }
-
-private:
-    F action_;
-};
-
-class PropVariant {
-public:
-    PropVariant() { PropVariantInit(&value_); }
-    PropVariant(const PropVariant &) = delete;
-    PropVariant &operator=(const PropVariant &) = delete;
-    ~PropVariant() { PropVariantClear(&value_); }
-
-    PROPVARIANT *get() { return &value_; }
-
-    std::wstring AsText() const
-    {
-        return value_.vt == VT_BSTR && value_.bstrVal ? std::wstring(value_.bstrVal, SysStringLen(value_.bstrVal))
-                                                      : std::wstring();
-    }
-    int32_t AsInteger() const
-    {
-        switch (value_.vt) {
-        case VT_UI8: return static_cast<int32_t>(value_.uhVal.QuadPart);
-        case VT_I8: return static_cast<int32_t>(value_.hVal.QuadPart);
-        case VT_UI4: return static_cast<int32_t>(value_.ulVal);
-        case VT_I4: return value_.lVal;
-        case VT_UI2: return value_.uiVal;
-        case VT_I2: return value_.iVal;
-        case VT_UI1: return value_.bVal;
-        default: return 0;
-        }
-    }
-    bool AsBoolean() const { return value_.vt == VT_BOOL && value_.boolVal != VARIANT_FALSE; }
-
-private:
-    PROPVARIANT value_;
-};
-
-// The library's own imports are looked up in the system folder only, and the
-// library itself only at its full path.
-HMODULE LoadLibraryByFullPath(const std::string &path)
-{
-    char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full)
-        return nullptr;
-    HMODULE module = LoadLibraryExA(full, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // Windows 7 without the search-flag update refuses the flag. The
-    // library imports only KnownDLLs, which come from the system folder anyway.
-    if (!module && GetLastError() == ERROR_INVALID_PARAMETER)
-        module = LoadLibraryExA(full, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    return module;
-}
-
 HRESULT CopyPassword(const std::wstring &password, BSTR *copy)
 {
     *copy = SysAllocStringLen(password.data(), static_cast<UINT>(password.size()));
@@ -88,7 +29,7 @@ HRESULT CopyPassword(const std::wstring &password, BSTR *copy)
 
 } // namespace
 
-T7zPlugin::T7zPlugin(const std::string &libraryPath) : module_(LoadLibraryByFullPath(libraryPath))
+T7zPlugin::T7zPlugin(const std::string &libraryPath) : module_(win::LoadLibraryByFullPath(libraryPath))
 {
     if (!module_)
         throw std::runtime_error("Error loading library " + libraryPath);
@@ -164,7 +105,7 @@ void T7zInArchive::OpenFile(const std::string &path)
     // The handler keeps its own reference to the stream while it needs it,
     // so the file stays open until the handler is closed or released.
     const win::ComPtr<IInStream> stream(
-        new T7zStream(std::make_unique<TFileStream>(TFileStream::OpenForReading(path))));
+        new T7zStream(std::make_unique<TFileDataStream>(TFileDataStream::OpenForReading(path))));
     Open(stream.get());
 }
 
@@ -197,28 +138,28 @@ void T7zInArchive::ItemProperty(uint32_t index, PROPID propId, PROPVARIANT *valu
 
 std::wstring T7zInArchive::GetItemPath(uint32_t index)
 {
-    PropVariant value;
+    win::PropVariant value;
     ItemProperty(index, kpidPath, value.get());
     return value.AsText();
 }
 
 std::wstring T7zInArchive::GetItemName(uint32_t index)
 {
-    PropVariant value;
+    win::PropVariant value;
     ItemProperty(index, kpidName, value.get());
     return value.AsText();
 }
 
 int32_t T7zInArchive::GetItemSize(uint32_t index)
 {
-    PropVariant value;
+    win::PropVariant value;
     ItemProperty(index, kpidSize, value.get());
     return value.AsInteger();
 }
 
 bool T7zInArchive::ItemIsFolder(uint32_t index)
 {
-    PropVariant value;
+    win::PropVariant value;
     ItemProperty(index, kpidIsDir, value.get());
     return value.AsBoolean();
 }
@@ -233,10 +174,10 @@ void T7zInArchive::Extract(const uint32_t *indices, uint32_t count, bool test)
     CheckResult(result);
 }
 
-void T7zInArchive::ExtractItem(uint32_t index, TStream &stream, bool test)
+void T7zInArchive::ExtractItem(uint32_t index, TDataStream &stream, bool test)
 {
     itemStream_ = &stream;
-    const Finally clear([this] { itemStream_ = nullptr; });
+    const win::ScopeExit clear([this] { itemStream_ = nullptr; });
     Extract(&index, 1, test);
 }
 
@@ -245,7 +186,7 @@ void T7zInArchive::ExtractItems(const uint32_t *indices, uint32_t count, bool te
 {
     streamCallback_ = callback;
     streamSender_ = sender;
-    const Finally clear([this] {
+    const win::ScopeExit clear([this] {
         streamCallback_ = nullptr;
         streamSender_ = nullptr;
     });
@@ -260,7 +201,7 @@ void T7zInArchive::ExtractAll(bool test, void *sender, T7zGetStreamCallback call
 void T7zInArchive::ExtractTo(const std::string &folder)
 {
     destination_ = IncludeTrailingBackslash(folder);
-    const Finally clear([this] { destination_.clear(); });
+    const win::ScopeExit clear([this] { destination_.clear(); });
     Extract(nullptr, kAllItems, false);
 }
 
@@ -415,7 +356,7 @@ HRESULT T7zInArchive::StreamForFile(uint32_t index, ISequentialOutStream **strea
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return S_OK;
-    *stream = win::ComPtr<ISequentialOutStream>(new T7zStream(std::make_unique<TFileStream>(std::move(file)))).detach();
+    *stream = win::ComPtr<ISequentialOutStream>(new T7zStream(std::make_unique<TFileDataStream>(std::move(file)))).detach();
     return S_OK;
 }
 

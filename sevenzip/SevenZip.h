@@ -37,7 +37,7 @@ struct I7zInArchive : IUnknown {
     virtual int32_t GetItemSize(uint32_t index) = 0;
     virtual bool ItemIsFolder(uint32_t index) = 0;
     virtual win::ComPtr<IInArchive> GetInArchive() = 0;
-    virtual void ExtractItem(uint32_t index, TStream &stream, bool test) = 0;
+    virtual void ExtractItem(uint32_t index, TDataStream &stream, bool test) = 0;
     virtual void ExtractItems(const uint32_t *indices, uint32_t count, bool test, void *sender,
                               T7zGetStreamCallback callback) = 0;
     virtual void ExtractAll(bool test, void *sender, T7zGetStreamCallback callback) = 0;
@@ -95,7 +95,7 @@ public:
     int32_t GetItemSize(uint32_t index) override;
     bool ItemIsFolder(uint32_t index) override;
     win::ComPtr<IInArchive> GetInArchive() override;
-    void ExtractItem(uint32_t index, TStream &stream, bool test) override;
+    void ExtractItem(uint32_t index, TDataStream &stream, bool test) override;
     void ExtractItems(const uint32_t *indices, uint32_t count, bool test, void *sender,
                       T7zGetStreamCallback callback) override;
     void ExtractAll(bool test, void *sender, T7zGetStreamCallback callback) override;
@@ -135,7 +135,7 @@ private:
     void *passwordSender_ = nullptr;
     T7zProgressCallback progressCallback_ = nullptr;
     void *progressSender_ = nullptr;
-    TStream *itemStream_ = nullptr;
+    TDataStream *itemStream_ = nullptr;
     bool passwordIsSet_ = false;
     std::wstring password_;
     T7zGetStreamCallback streamCallback_ = nullptr;

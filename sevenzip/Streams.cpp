@@ -7,7 +7,7 @@
 
 namespace sevenzip {
 
-int64_t TStream::GetSize()
+int64_t TDataStream::GetSize()
 {
     const int64_t position = Seek(0, kFromCurrent);
     const int64_t size = Seek(0, kFromEnd);
@@ -15,33 +15,33 @@ int64_t TStream::GetSize()
     return size;
 }
 
-EFOpenError::EFOpenError(const std::string &path, DWORD error)
+FileOpenError::FileOpenError(const std::string &path, DWORD error)
     : std::runtime_error("Cannot open file \"" + path + "\". " + win::SystemErrorText(error))
 {
 }
 
-TFileStream TFileStream::OpenForReading(const std::string &path)
+TFileDataStream TFileDataStream::OpenForReading(const std::string &path)
 {
     win::Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        throw EFOpenError(path, GetLastError());
-    return TFileStream(std::move(file));
+        throw FileOpenError(path, GetLastError());
+    return TFileDataStream(std::move(file));
 }
 
-uint32_t TFileStream::Read(void *buffer, uint32_t count)
+uint32_t TFileDataStream::Read(void *buffer, uint32_t count)
 {
     DWORD done = 0;
     return ReadFile(file_.get(), buffer, count, &done, nullptr) ? done : 0;
 }
 
-uint32_t TFileStream::Write(const void *buffer, uint32_t count)
+uint32_t TFileDataStream::Write(const void *buffer, uint32_t count)
 {
     DWORD done = 0;
     return WriteFile(file_.get(), buffer, count, &done, nullptr) ? done : 0;
 }
 
-int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin)
+int64_t TFileDataStream::Seek(int64_t offset, SeekOrigin origin)
 {
     LARGE_INTEGER distance, position;
     distance.QuadPart = offset;
@@ -50,7 +50,7 @@ int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin)
     return position.QuadPart;
 }
 
-void TFileStream::SetSize(int64_t size)
+void TFileDataStream::SetSize(int64_t size)
 {
     const int64_t position = Seek(0, kFromCurrent);
     Seek(size, kFromBeginning);
@@ -58,7 +58,7 @@ void TFileStream::SetSize(int64_t size)
     Seek(std::min(position, size), kFromBeginning);
 }
 
-uint32_t TMemoryStream::Read(void *buffer, uint32_t count)
+uint32_t TMemoryDataStream::Read(void *buffer, uint32_t count)
 {
     const int64_t size = static_cast<int64_t>(bytes_.size());
     if (position_ >= size)
@@ -69,7 +69,7 @@ uint32_t TMemoryStream::Read(void *buffer, uint32_t count)
     return done;
 }
 
-uint32_t TMemoryStream::Write(const void *buffer, uint32_t count)
+uint32_t TMemoryDataStream::Write(const void *buffer, uint32_t count)
 {
     if (count == 0)
         return 0;
@@ -81,7 +81,7 @@ uint32_t TMemoryStream::Write(const void *buffer, uint32_t count)
     return count;
 }
 
-int64_t TMemoryStream::Seek(int64_t offset, SeekOrigin origin)
+int64_t TMemoryDataStream::Seek(int64_t offset, SeekOrigin origin)
 {
     const int64_t base = origin == kFromBeginning ? 0
                          : origin == kFromCurrent ? position_
@@ -91,7 +91,7 @@ int64_t TMemoryStream::Seek(int64_t offset, SeekOrigin origin)
     return position_;
 }
 
-void TMemoryStream::SetSize(int64_t size)
+void TMemoryDataStream::SetSize(int64_t size)
 {
     bytes_.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
     position_ = std::min(position_, static_cast<int64_t>(bytes_.size()));

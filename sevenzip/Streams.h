@@ -1,6 +1,6 @@
 #pragma once
-// The runtime's stream objects that the library's stream interfaces wrap:
-// an abstract stream, a file stream and a memory stream.
+// The adapter's data streams, which T7zStream offers to the library through
+// its stream interfaces: an abstract stream, a file stream and a memory stream.
 #include "win/Handle.h"
 
 #include <windows.h>
@@ -14,9 +14,9 @@ namespace sevenzip {
 
 enum SeekOrigin : int { kFromBeginning = 0, kFromCurrent = 1, kFromEnd = 2 };
 
-class TStream {
+class TDataStream {
 public:
-    virtual ~TStream() = default;
+    virtual ~TDataStream() = default;
     // Both return the number of bytes moved; a short count is not an error.
     virtual uint32_t Read(void *buffer, uint32_t count) = 0;
     virtual uint32_t Write(const void *buffer, uint32_t count) = 0;
@@ -27,17 +27,17 @@ public:
 };
 
 // Raised when a file cannot be opened: names the file and adds the system text.
-class EFOpenError : public std::runtime_error {
+class FileOpenError : public std::runtime_error {
 public:
-    EFOpenError(const std::string &path, DWORD error);
+    FileOpenError(const std::string &path, DWORD error);
 };
 
-class TFileStream : public TStream {
+class TFileDataStream : public TDataStream {
 public:
     // Takes over an open file handle.
-    explicit TFileStream(win::Handle file) : file_(std::move(file)) {}
+    explicit TFileDataStream(win::Handle file) : file_(std::move(file)) {}
     // Opens an existing file for reading; others may still read and write it.
-    static TFileStream OpenForReading(const std::string &path);
+    static TFileDataStream OpenForReading(const std::string &path);
 
     uint32_t Read(void *buffer, uint32_t count) override;
     uint32_t Write(const void *buffer, uint32_t count) override;
@@ -48,7 +48,7 @@ private:
     win::Handle file_;
 };
 
-class TMemoryStream : public TStream {
+class TMemoryDataStream : public TDataStream {
 public:
     uint32_t Read(void *buffer, uint32_t count) override;
     uint32_t Write(const void *buffer, uint32_t count) override;

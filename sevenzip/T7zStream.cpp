@@ -17,9 +17,9 @@ template <typename F> auto Quietly(F &&call, decltype(call()) failed) noexcept -
 
 } // namespace
 
-T7zStream::T7zStream(std::unique_ptr<TStream> owned) : owned_(std::move(owned)), stream_(*owned_) {}
+T7zStream::T7zStream(std::unique_ptr<TDataStream> owned) : owned_(std::move(owned)), stream_(*owned_) {}
 
-T7zStream::T7zStream(TStream &borrowed) : stream_(borrowed) {}
+T7zStream::T7zStream(TDataStream &borrowed) : stream_(borrowed) {}
 
 HRESULT STDMETHODCALLTYPE T7zStream::QueryInterface(REFIID iid, void **object)
 {

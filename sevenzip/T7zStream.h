@@ -7,7 +7,7 @@
 
 namespace sevenzip {
 
-// One runtime stream seen by the library as its stream interfaces. Every call
+// One data stream seen by the library as its stream interfaces. Every call
 // goes straight to the wrapped stream; no buffer is kept here.
 class T7zStream : public TInterfacedObject,
                   public IOutStreamFlush,
@@ -17,9 +17,9 @@ class T7zStream : public TInterfacedObject,
 public:
     // Owned: the stream is freed with the wrapper (an output file is closed
     // when the library drops its last reference).
-    explicit T7zStream(std::unique_ptr<TStream> owned);
+    explicit T7zStream(std::unique_ptr<TDataStream> owned);
     // Borrowed: the caller keeps the stream and must outlive the wrapper's use.
-    explicit T7zStream(TStream &borrowed);
+    explicit T7zStream(TDataStream &borrowed);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return TInterfacedObject::AddRef(); }
@@ -33,8 +33,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetSize(UINT64 *size) override;
 
 private:
-    std::unique_ptr<TStream> owned_;
-    TStream &stream_;
+    std::unique_ptr<TDataStream> owned_;
+    TDataStream &stream_;
 };
 
 } // namespace sevenzip

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "ui/ErrorText.h"
+#include "ui/WindowProc.h"
 
 #include <objbase.h>
 
@@ -10,34 +11,20 @@ namespace ui {
 
 TApplication *Application = nullptr;
 
-namespace {
-
-constexpr const char *kWindowClass = "TApplication";
-
-void RegisterWindowClass(WNDPROC procedure)
-{
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (GetClassInfoA(instance, kWindowClass, &windowClass))
-        return;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "MAINICON");
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassA(&windowClass);
-}
-
-} // namespace
-
 TApplication::TApplication()
 {
     comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    RegisterWindowClass(&TApplication::WindowProc);
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &WindowProcedure<TApplication>::Procedure;
+    windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    windowClass.lpszClassName = "TApplication";
+    RegisterWindowClass(windowClass);
     // A window without size: it never shows on screen, yet it holds the
     // taskbar button with the title, and owns the pages so they get none.
-    handle_ = CreateWindowExA(0, kWindowClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
-                              WS_MINIMIZEBOX, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
-                              0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    CreateWindowExA(0, windowClass.lpszClassName, "",
+                    WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                    GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
+                    GetModuleHandleA(nullptr), this);
     if (!handle_)
         throw std::runtime_error("Error creating the application window");
     Application = this;
@@ -162,18 +149,6 @@ void TApplication::ShowException(const std::exception &error)
         OnException(error);
     else
         MessageBox(ErrorReportText(error.what()), title_, MB_OK | MB_ICONERROR);
-}
-
-LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (!Application || Application->handle_ != window)
-        return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return Application->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportException();
-        return 0;
-    }
 }
 
 LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,6 +2,7 @@
 // The application object: COM for the GUI thread, the hidden application
 // window that carries the title and owns every page, the pages themselves,
 // the message loop, termination, minimising and the default error report.
+#include "ui/ErrorReport.h"
 #include "ui/Form.h"
 #include "ui/PictureStore.h"
 
@@ -21,8 +22,6 @@ public:
     TApplication &operator=(const TApplication &) = delete;
 
     HWND Handle() const { return handle_; }
-    // The executable's pictures, each decoded once when a layout first names it.
-    PictureStore &Pictures() { return pictures_; }
     const std::string &Title() const { return title_; }
     void SetTitle(std::string title);
 
@@ -36,7 +35,7 @@ public:
         forms_.push_back(std::move(form));
         if (!mainForm_)
             mainForm_ = reference;
-        reference->Load();
+        reference->Load(&pictures_);
     }
     TForm *MainForm() const { return mainForm_; }
 
@@ -64,10 +63,13 @@ public:
     std::function<void(const std::exception &)> OnException;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename T> friend class WindowProcedure;
+    static constexpr const char *kWindowProperty = "ui.TApplication";
+    void AttachWindow(HWND window) { handle_ = window; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG &message);
 
+    // The executable's pictures, each decoded once when a layout first names it.
     PictureStore pictures_;
     bool comInitialised_ = false;
     HWND handle_ = nullptr;
@@ -80,9 +82,5 @@ private:
 
 // The process's application object, while one exists.
 extern TApplication *Application;
-
-// Reports the exception being handled (call inside a catch block) through the
-// application's error report; never throws.
-void ReportException() noexcept;
 
 } // namespace ui

@@ -1,6 +1,5 @@
 #include "ui/Control.h"
 
-#include "ui/Form.h"
 #include "ui/LayoutReader.h"
 #include "ui/WinControl.h"
 
@@ -125,14 +124,6 @@ void TControl::SetParent(TWinControl *parent)
         if (align_ == TAlign::alClient)
             SetBounds(left_, top_, width_, height_);
     }
-}
-
-TForm *TControl::ParentForm()
-{
-    TControl *control = this;
-    while (control->parent_)
-        control = control->parent_;
-    return dynamic_cast<TForm *>(control);
 }
 
 void TControl::Invalidate()

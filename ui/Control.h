@@ -8,7 +8,6 @@
 namespace ui {
 
 class TWinControl;
-class TForm;
 
 class TControl : public TComponent {
 public:
@@ -49,8 +48,6 @@ public:
 
     TWinControl *Parent() const { return parent_; }
     virtual void SetParent(TWinControl *parent);
-    // The form the control stands on (itself for a form).
-    TForm *ParentForm();
     virtual bool Windowed() const { return false; }
 
     // Asks for a repaint of the control's area.

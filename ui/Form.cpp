@@ -3,7 +3,7 @@
 #include "ui/Application.h"
 #include "ui/LayoutReader.h"
 #include "ui/Placement.h"
-#include "ui/Resources.h"
+#include "win/Resource.h"
 
 #include <algorithm>
 
@@ -14,18 +14,18 @@ TForm::TForm(TComponent *owner) : TWinControl(owner)
     SetVisible(false);
 }
 
-void TForm::Load()
+void TForm::Load(PictureStore *pictures)
 {
     const std::string resource = ClassName();
-    const std::string_view text = ResourceBytes(resource.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA
+    const std::string_view text = win::RawDataBytes(resource.c_str());
     if (text.empty())
         throw LayoutError("No layout resource " + resource);
-    LoadFromText(text);
+    LoadFromText(text, pictures);
 }
 
-void TForm::LoadFromText(std::string_view layoutText)
+void TForm::LoadFromText(std::string_view layoutText, PictureStore *pictures)
 {
-    LayoutReader(*this).Read(layoutText);
+    LayoutReader(*this, pictures).Read(layoutText);
     if (OnCreate) {
         // An error in the create handler is reported like any event's; the
         // page exists all the same.
@@ -78,6 +78,13 @@ void TForm::Close()
     // running with nothing on screen. Its own controls are the ways out.
     if (Application && Application->MainForm() == this)
         Application->Terminate();
+}
+
+void TForm::BeginDrag()
+{
+    // The move loop takes the mouse itself: a click begun on the page is over.
+    ReleaseCapture();
+    SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
 void TForm::VisibleChanged()

@@ -18,10 +18,10 @@ public:
 
     // Reads the layout bound into the executable (RCDATA named after the
     // class, e.g. TFORM1) and runs OnCreate. The windows follow when the page
-    // is first shown.
-    void Load();
+    // is first shown. Pictures come from `pictures` when given (see LayoutReader).
+    void Load(PictureStore *pictures = nullptr);
     // The same from a layout text.
-    void LoadFromText(std::string_view layoutText);
+    void LoadFromText(std::string_view layoutText, PictureStore *pictures = nullptr);
 
     // The page's handler of that name, for the layout's event bindings.
     virtual EventHandler FindHandler(std::string_view name);
@@ -43,6 +43,9 @@ public:
     // A close request (Alt+F4): the main form ends the application; any
     // other page stays as it is.
     void Close();
+    // Drags the page by the mouse as if its caption had been pressed: call
+    // from a left-button press; the system's move loop runs until release.
+    void BeginDrag();
 
     const std::string &Caption() const { return caption_; }
     void SetCaption(std::string caption);
@@ -57,7 +60,6 @@ public:
     // Focus to the first tab stop.
     void SelectFirst();
     TWinControl *ActiveControl() const { return activeControl_; }
-    void ActiveControlFocused(TWinControl &control) { activeControl_ = &control; }
 
     TNotifyEvent OnCreate;
 
@@ -71,6 +73,7 @@ protected:
     void FillCreateParams(CreateParams &params) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void VisibleChanged() override;
+    void ChildFocused(TWinControl &control) override { activeControl_ = &control; }
     void Notification(TComponent &removed) override;
 
 private:

@@ -1,9 +1,7 @@
 #include "ui/LayoutReader.h"
 
-#include "ui/Application.h"
 #include "ui/ClassRegistry.h"
 #include "ui/Form.h"
-#include "ui/Resources.h"
 
 #include <windows.h>
 
@@ -44,7 +42,10 @@ const char *KindName(LayoutValue::Kind kind)
 
 } // namespace
 
-LayoutReader::LayoutReader(TForm &form) : form_(form), page_(form.ClassName()) {}
+LayoutReader::LayoutReader(TForm &form, PictureStore *pictures)
+    : form_(form), pictures_(pictures), page_(form.ClassName())
+{
+}
 
 void LayoutReader::Read(std::string_view layoutText)
 {
@@ -234,7 +235,7 @@ void LayoutReader::Png(const LayoutValue &value, std::function<void(std::shared_
         Fail(std::string("expected a picture resource name, found ") + KindName(value.kind));
     std::shared_ptr<const TPngImage> picture;
     try {
-        picture = Application ? Application->Pictures().Find(value.text) : PictureStore::Decode(value.text);
+        picture = pictures_ ? pictures_->Find(value.text) : PictureStore::Decode(value.text);
     } catch (const PngError &error) {
         Fail("picture '" + value.text + "': " + error.what());
     }

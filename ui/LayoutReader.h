@@ -31,7 +31,9 @@ public:
 
 class LayoutReader {
 public:
-    explicit LayoutReader(TForm &form);
+    // Pictures come from `pictures`, decoded once and shared; without a store
+    // each is decoded where it is named.
+    explicit LayoutReader(TForm &form, PictureStore *pictures = nullptr);
 
     // Reads the layout text into the form: the root object's properties go to
     // the form itself, nested objects become its components.
@@ -84,6 +86,7 @@ private:
     void ResolveReferences();
 
     TForm &form_;
+    PictureStore *pictures_;
     std::string page_;
     std::string component_;
     std::string property_;

@@ -1,6 +1,6 @@
 #include "ui/PictureStore.h"
 
-#include "ui/Resources.h"
+#include "win/Resource.h"
 
 #include <cctype>
 
@@ -8,7 +8,7 @@ namespace ui {
 
 std::shared_ptr<const TPngImage> PictureStore::Decode(const std::string &resource)
 {
-    const std::string_view bytes = ResourceBytes(resource.c_str(), "PNG");
+    const std::string_view bytes = win::ResourceBytes(resource.c_str(), "PNG");
     if (bytes.empty())
         return nullptr;
     return std::make_shared<const TPngImage>(TPngImage::Decode(bytes));

@@ -1,37 +1,32 @@
 #include "ui/Timer.h"
 
-#include "ui/Application.h"
 #include "ui/LayoutReader.h"
+#include "ui/WindowProc.h"
 
 #include <stdexcept>
 
 namespace ui {
 namespace {
 
-constexpr const char *kWindowClass = "TTimerWindow";
 constexpr UINT_PTR kTimerId = 1;
 
 } // namespace
 
 TTimer::TTimer(TComponent *owner) : TComponent(owner)
 {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, kWindowClass, &windowClass)) {
-        windowClass.lpfnWndProc = &TTimer::WindowProc;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = kWindowClass;
-        RegisterClassA(&windowClass);
-    }
-    window_ = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    windowClass.lpfnWndProc = &WindowProcedure<TTimer>::Procedure;
+    windowClass.lpszClassName = "TTimerWindow";
+    RegisterWindowClass(windowClass);
+    CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                    GetModuleHandleA(nullptr), this);
     if (!window_)
         throw std::runtime_error("Error creating the timer window");
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TTimer::~TTimer()
 {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    WindowProcedure<TTimer>::Unbind(window_);
     KillTimer(window_, kTimerId);
     DestroyWindow(window_);
 }
@@ -61,17 +56,12 @@ void TTimer::Loaded()
     UpdateTimer();
 }
 
-LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TTimer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto *timer = reinterpret_cast<TTimer *>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message != WM_TIMER || !timer)
-        return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        if (timer->OnTimer)
-            timer->OnTimer(timer);
-    } catch (...) {
-        ReportException();
-    }
+    if (message != WM_TIMER)
+        return DefWindowProcA(window_, message, wParam, lParam);
+    if (OnTimer)
+        OnTimer(this);
     return 0;
 }
 

@@ -26,7 +26,10 @@ public:
     void Loaded() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename T> friend class WindowProcedure;
+    static constexpr const char *kWindowProperty = "ui.TTimer";
+    void AttachWindow(HWND window) { window_ = window; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void UpdateTimer();
 
     HWND window_ = nullptr;

@@ -1,44 +1,15 @@
 #include "ui/WinControl.h"
 
-#include "ui/Application.h"
-#include "ui/Form.h"
-#include "ui/GraphicControl.h"
 #include "ui/LayoutReader.h"
-#include "win/Gdi.h"
-
-#include <windowsx.h>
+#include "ui/WindowProc.h"
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
-namespace {
 
-constexpr const char *kControlProperty = "ui.TWinControl";
-
-LPCSTR SystemCursor(TCursor cursor)
-{
-    switch (cursor) {
-    case crHandPoint:
-        return MAKEINTRESOURCEA(32649); // IDC_HAND
-    default:
-        return MAKEINTRESOURCEA(32512); // IDC_ARROW
-    }
-}
-
-} // namespace
-
-TShiftState MouseShiftState(WPARAM wParam)
-{
-    TShiftState state;
-    state.shift = (wParam & MK_SHIFT) != 0;
-    state.ctrl = (wParam & MK_CONTROL) != 0;
-    state.alt = GetKeyState(VK_MENU) < 0;
-    state.left = (wParam & MK_LBUTTON) != 0;
-    state.right = (wParam & MK_RBUTTON) != 0;
-    state.middle = (wParam & MK_MBUTTON) != 0;
-    return state;
-}
+using Procedure = WindowProcedure<TWinControl>;
 
 TShiftState KeyboardShiftState()
 {
@@ -55,7 +26,7 @@ TWinControl::~TWinControl()
 {
     // No message reaches this object while it and its children go.
     if (handle_) {
-        RemovePropA(handle_, kControlProperty);
+        Procedure::Unbind(handle_);
         if (defaultProc_)
             SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     }
@@ -75,7 +46,7 @@ HWND TWinControl::Handle()
 
 TWinControl *TWinControl::FromHandle(HWND window)
 {
-    return window ? static_cast<TWinControl *>(GetPropA(window, kControlProperty)) : nullptr;
+    return Procedure::Bound(window);
 }
 
 void TWinControl::FillCreateParams(CreateParams &params)
@@ -95,17 +66,12 @@ void TWinControl::FillCreateParams(CreateParams &params)
 
 void TWinControl::RegisterOwnClass(const std::string &className)
 {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
-    if (GetClassInfoA(instance, className.c_str(), &windowClass))
-        return;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, SystemCursor(crArrow));
+    windowClass.lpfnWndProc = &Procedure::Procedure;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className.c_str();
-    if (!RegisterClassA(&windowClass))
-        throw std::runtime_error("Error creating window class " + className);
+    RegisterWindowClass(windowClass);
 }
 
 void TWinControl::CreateWindowHandle()
@@ -124,9 +90,9 @@ void TWinControl::CreateWindowHandle()
         if (!window)
             throw std::runtime_error("Error creating window of class " + std::string(params.systemClass));
         handle_ = window;
-        SetPropA(window, kControlProperty, this);
+        Procedure::Bind(window, *this);
         defaultProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::WindowProc)));
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure::Procedure)));
     } else {
         RegisterOwnClass(params.className);
         CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style, params.left,
@@ -151,30 +117,10 @@ void TWinControl::DestroyWindowHandle()
     if (!handle_)
         return;
     HWND window = std::exchange(handle_, nullptr);
-    RemovePropA(window, kControlProperty);
+    Procedure::Unbind(window);
     if (defaultProc_)
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(std::exchange(defaultProc_, nullptr)));
     DestroyWindow(window);
-}
-
-LRESULT CALLBACK TWinControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    TWinControl *control = FromHandle(window);
-    if (!control && message == WM_NCCREATE) {
-        control = static_cast<TWinControl *>(reinterpret_cast<CREATESTRUCTA *>(lParam)->lpCreateParams);
-        control->handle_ = window;
-        SetPropA(window, kControlProperty, control);
-    }
-    if (!control)
-        return DefWindowProcA(window, message, wParam, lParam);
-    // Every event handler runs below this point: an error it raises ends the
-    // event and is reported, and the program goes on.
-    try {
-        return control->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportException();
-        return 0;
-    }
 }
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
@@ -232,8 +178,8 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         break;
     case WM_SETFOCUS:
-        if (TForm *form = ParentForm(); form && form != this)
-            form->ActiveControlFocused(*this);
+        if (Parent())
+            Parent()->ChildFocused(*this);
         FocusChanged(true);
         break;
     case WM_KILLFOCUS:
@@ -263,8 +209,8 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_NCDESTROY: {
+        // The window procedure unbinds this object once the message is handled.
         const LRESULT result = DefaultHandler(message, wParam, lParam);
-        RemovePropA(handle_, kControlProperty);
         handle_ = nullptr;
         defaultProc_ = nullptr;
         return result;
@@ -273,6 +219,12 @@ LRESULT TWinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefaultHandler(message, wParam, lParam);
+}
+
+void TWinControl::ChildFocused(TWinControl &control)
+{
+    if (Parent())
+        Parent()->ChildFocused(control);
 }
 
 void TWinControl::SyncBounds(int left, int top, int width, int height)
@@ -386,202 +338,6 @@ void TWinControl::SetFocus()
 {
     if (CanFocus())
         ::SetFocus(handle_);
-}
-
-void TWinControl::Invalidate()
-{
-    if (handle_)
-        InvalidateRect(handle_, nullptr, FALSE);
-}
-
-void TWinControl::InvalidateArea(const RECT &area)
-{
-    if (handle_)
-        InvalidateRect(handle_, &area, FALSE);
-}
-
-void TWinControl::Update()
-{
-    if (handle_)
-        UpdateWindow(handle_);
-}
-
-void TWinControl::PaintBackground(HDC dc)
-{
-    const SIZE size = ClientSize();
-    const RECT area{0, 0, size.cx, size.cy};
-    win::Brush brush(CreateSolidBrush(ColorToRGB(Color())));
-    FillRect(dc, &area, brush.get());
-}
-
-void TWinControl::PaintTo(HDC dc)
-{
-    PaintWindow(dc);
-    PaintGraphicChildren(dc, nullptr, nullptr);
-}
-
-void TWinControl::PaintBuffered()
-{
-    win::PaintDC paint(handle_);
-    const RECT &area = paint.area();
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0)
-        return;
-    win::MemoryDC memory(paint.get());
-    win::Bitmap bitmap(CreateCompatibleBitmap(paint.get(), width, height));
-    {
-        win::SelectedObject selected(memory.get(), bitmap.get());
-        SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
-        PaintTo(memory.get());
-        SetViewportOrgEx(memory.get(), 0, 0, nullptr);
-        BitBlt(paint.get(), area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
-    }
-}
-
-void TWinControl::PaintGraphicChildren(HDC dc, const TControl *stopAt, const RECT *overlapping)
-{
-    RECT clip;
-    if (GetClipBox(dc, &clip) == NULLREGION)
-        return;
-    // Graphic controls always lie beneath windowed ones: under a windowed
-    // control every graphic control is painted, under a graphic one only
-    // those before it in z-order.
-    for (TControl *control : controls_) {
-        if (control == stopAt && !control->Windowed())
-            break;
-        if (control->Windowed() || !control->Visible())
-            continue;
-        const RECT bounds = control->BoundsRect();
-        RECT common;
-        if (!IntersectRect(&common, &bounds, &clip))
-            continue;
-        if (overlapping && !IntersectRect(&common, &bounds, overlapping))
-            continue;
-        win::SavedDC saved(dc);
-        OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
-        IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
-        static_cast<TGraphicControl *>(control)->Paint(dc);
-    }
-}
-
-void TWinControl::PaintBeneath(const TControl &control, HDC dc)
-{
-    paintingCopy_ = true;
-    struct Reset {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{paintingCopy_};
-    win::SavedDC saved(dc);
-    OffsetViewportOrgEx(dc, -control.Left(), -control.Top(), nullptr);
-    const SIZE client = ClientSize();
-    IntersectClipRect(dc, 0, 0, client.cx, client.cy);
-    if (dynamic_cast<const TForm *>(this))
-        PaintBackground(dc);
-    else
-        PaintWindow(dc);
-    const RECT bounds = control.BoundsRect();
-    PaintGraphicChildren(dc, &control, &bounds);
-}
-
-TControl *TWinControl::ControlAt(int x, int y)
-{
-    const POINT point{x, y};
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        TControl *control = *it;
-        const RECT bounds = control->BoundsRect();
-        if (!control->Windowed() && control->Visible() && control->Enabled() && PtInRect(&bounds, point))
-            return control;
-    }
-    return nullptr;
-}
-
-void TWinControl::MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
-    const TShiftState shift = MouseShiftState(wParam);
-    TMouseButton button = TMouseButton::mbLeft;
-    if (message >= WM_RBUTTONDOWN && message <= WM_RBUTTONDBLCLK)
-        button = TMouseButton::mbRight;
-    else if (message >= WM_MBUTTONDOWN && message <= WM_MBUTTONDBLCLK)
-        button = TMouseButton::mbMiddle;
-    const bool down = message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP;
-
-    // System controls click on their own (BN_CLICKED); they only report.
-    if (SystemControl()) {
-        if (down)
-            MouseDown(button, shift, x, y);
-        else
-            MouseUp(button, shift, x, y);
-        return;
-    }
-    if (down) {
-        TControl *target = ControlAt(x, y);
-        if (!target)
-            target = this;
-        capture_ = target;
-        SetCapture(handle_);
-        target == this ? DispatchMouseDown(button, shift, x, y)
-                       : target->DispatchMouseDown(button, shift, x - target->Left(), y - target->Top());
-        return;
-    }
-    TControl *target = capture_ ? capture_ : ControlAt(x, y);
-    if (!target)
-        target = this;
-    target == this ? DispatchMouseUp(button, shift, x, y)
-                   : target->DispatchMouseUp(button, shift, x - target->Left(), y - target->Top());
-    if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
-        capture_ = nullptr;
-        if (handle_ && GetCapture() == handle_)
-            ReleaseCapture();
-    }
-}
-
-void TWinControl::MouseMoveMessage(WPARAM wParam, LPARAM lParam)
-{
-    if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
-        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
-    }
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
-    TControl *under = SystemControl() ? nullptr : ControlAt(x, y);
-    if (!under)
-        under = this;
-    if (under != hover_) {
-        TControl *previous = std::exchange(hover_, under);
-        if (previous)
-            previous->MouseLeave();
-        under->MouseEnter();
-    }
-    TControl *target = capture_ ? capture_ : under;
-    if (target == this)
-        MouseMove(MouseShiftState(wParam), x, y);
-    else
-        target->MouseMove(MouseShiftState(wParam), x - target->Left(), y - target->Top());
-}
-
-void TWinControl::MouseLeaveMessage()
-{
-    trackingLeave_ = false;
-    if (TControl *previous = std::exchange(hover_, nullptr))
-        previous->MouseLeave();
-}
-
-bool TWinControl::SetCursorMessage()
-{
-    POINT point;
-    GetCursorPos(&point);
-    ScreenToClient(handle_, &point);
-    TControl *under = ControlAt(point.x, point.y);
-    TCursor cursor = under ? under->Cursor() : crDefault;
-    if (cursor == crDefault)
-        cursor = Cursor();
-    if (cursor == crDefault)
-        return false;
-    ::SetCursor(LoadCursorA(nullptr, SystemCursor(cursor)));
-    return true;
 }
 
 bool TWinControl::SetProperty(std::string_view name, const LayoutValue &value, LayoutReader &reader)

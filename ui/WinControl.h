@@ -1,8 +1,9 @@
 #pragma once
 // A control with a window of its own. Every window of the framework, its own
 // classes and the system controls alike, reaches the one dispatch point
-// HandleMessage; messages are cracked there into the typed virtual calls of
-// TControl and of this class.
+// HandleMessage through the framework's one window procedure (WindowProc.h);
+// messages are cracked there into the typed virtual calls of TControl and of
+// this class.
 #include "ui/Control.h"
 
 #include <vector>
@@ -82,6 +83,9 @@ protected:
     // Own-class painting: the control's face, before the graphic children.
     virtual void PaintWindow(HDC dc) { PaintBackground(dc); }
     virtual void FocusChanged(bool focused) { (void)focused; }
+    // `control`, a windowed control somewhere below this one, took the focus;
+    // passed up to the top-level control (the page remembers it).
+    virtual void ChildFocused(TWinControl &control);
     virtual void KeyDown(WORD key, TShiftState shift) { (void)key, (void)shift; }
     virtual void KeyUp(WORD key, TShiftState shift) { (void)key, (void)shift; }
     virtual void KeyPress(char key) { (void)key; }
@@ -101,7 +105,9 @@ protected:
     void SyncBounds(int left, int top, int width, int height);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename T> friend class WindowProcedure;
+    static constexpr const char *kWindowProperty = "ui.TWinControl";
+    void AttachWindow(HWND window) { handle_ = window; }
     static void RegisterOwnClass(const std::string &className);
     void CreateWindowHandle();
     void DestroyWindowHandle();

@@ -42,21 +42,20 @@ private:
     HMODULE module_ = nullptr;
 };
 
+// Every run-time load of the program goes through the three functions below;
+// no other code names the loader's search flags.
+
+// No DLL loaded at run time is taken from the installer's folder (a Downloads
+// folder where a copy can be planted): the default search is the system folder.
+// Call first thing at start-up.
+void SearchDllsInTheSystemFolderOnly();
+
 // Loads a DLL from the system folder only, so that no copy planted beside the
-// installer is picked up. Windows 7 without the loader update refuses the
-// search flag; there the DLL is named by its full path in the system folder.
-inline Module LoadSystemLibrary(const char *name)
-{
-    if (HMODULE module = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
-        return Module(module);
-    if (GetLastError() != ERROR_INVALID_PARAMETER)
-        return Module();
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return Module();
-    const std::string path = std::string(folder, length) + "\\" + name;
-    return Module(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
-}
+// installer is picked up.
+Module LoadSystemLibrary(const char *name);
+
+// Loads the DLL at that path (made full); its own imports come from the
+// system folder.
+Module LoadLibraryByFullPath(const std::string &path);
 
 } // namespace win

@@ -113,7 +113,7 @@ TEST(OpenFile, UnknownClassIdRaisesTheLibrarysFailureCode)
 TEST(T7zInArchive, OperationsOnAnArchiveNeverOpenedRaiseInsteadOfCrashing)
 {
     auto archive = CreateInArchive(CLSID_Format7z, LibraryPath());
-    sevenzip::TMemoryStream stream;
+    sevenzip::TMemoryDataStream stream;
     const std::function<void()> calls[] = {
         [&] { archive->Close(); },
         [&] { archive->GetNumberOfItems(); },

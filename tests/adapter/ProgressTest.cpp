@@ -84,7 +84,7 @@ TEST(Progress, AStoppedExtractionLeavesNoStreamBehind)
     recorder.stopWith = E_ABORT;
     auto archive = OpenArchive("tree.7z");
     archive->SetProgressCallback(&recorder, Record);
-    sevenzip::TMemoryStream stream;
+    sevenzip::TMemoryDataStream stream;
     EXPECT_THROW(archive->ExtractItem(4, stream, false), std::runtime_error);
 
     archive->SetProgressCallback(nullptr, nullptr);

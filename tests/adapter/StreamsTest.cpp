@@ -27,7 +27,7 @@ std::map<std::wstring, uint32_t> IndexByPath(sevenzip::I7zInArchive &archive)
     return indices;
 }
 
-std::string Text(const sevenzip::TMemoryStream &stream)
+std::string Text(const sevenzip::TMemoryDataStream &stream)
 {
     return {stream.Bytes().begin(), stream.Bytes().end()};
 }
@@ -35,7 +35,7 @@ std::string Text(const sevenzip::TMemoryStream &stream)
 // Memory streams per item; the library may ask for them on its own thread,
 // one at a time.
 struct StreamSupply {
-    std::map<uint32_t, std::unique_ptr<sevenzip::TMemoryStream>> streams;
+    std::map<uint32_t, std::unique_ptr<sevenzip::TMemoryDataStream>> streams;
     std::set<uint32_t> folders;
 };
 
@@ -45,7 +45,7 @@ HRESULT SupplyStream(void *sender, uint32_t index, sevenzip::ISequentialOutStrea
     if (supply->folders.count(index))
         return S_OK;
     auto &memory = supply->streams[index];
-    memory = std::make_unique<sevenzip::TMemoryStream>();
+    memory = std::make_unique<sevenzip::TMemoryDataStream>();
     *stream = win::ComPtr<sevenzip::ISequentialOutStream>(new sevenzip::T7zStream(*memory)).detach();
     return S_OK;
 }
@@ -78,11 +78,11 @@ TEST(ExtractItem, WritesOneItemIntoTheCallersStream)
 {
     auto archive = OpenArchive("tree.7z");
     const auto indices = IndexByPath(*archive);
-    sevenzip::TMemoryStream stream;
+    sevenzip::TMemoryDataStream stream;
     archive->ExtractItem(indices.at(L"sub\\inner.bin"), stream, false);
     EXPECT_EQ(Text(stream), ReadBytes(DataPath("tree\\sub\\inner.bin")));
 
-    sevenzip::TMemoryStream tested;
+    sevenzip::TMemoryDataStream tested;
     archive->ExtractItem(indices.at(L"top.txt"), tested, true);
     EXPECT_TRUE(tested.Bytes().empty()) << "a test writes nothing";
 }
@@ -123,7 +123,7 @@ TEST(ExtractAll, WritesEveryFileIntoStreamsOfTheCallback)
 // The caller's stream is read through the library's stream interfaces.
 TEST(OpenStream, OpensAnArchiveHeldInTheCallersStream)
 {
-    sevenzip::TMemoryStream source;
+    sevenzip::TMemoryDataStream source;
     const std::string bytes = ReadBytes(DataPath("tree.7z"));
     source.Write(bytes.data(), static_cast<uint32_t>(bytes.size()));
     source.Seek(0, sevenzip::kFromBeginning); // the library reads from the current position
@@ -133,7 +133,7 @@ TEST(OpenStream, OpensAnArchiveHeldInTheCallersStream)
     archive->OpenStream(stream.get());
     const auto indices = IndexByPath(*archive);
     EXPECT_EQ(indices.size(), 9u);
-    sevenzip::TMemoryStream item;
+    sevenzip::TMemoryDataStream item;
     archive->ExtractItem(indices.at(L"big.bin"), item, false);
     EXPECT_EQ(Text(item), ReadBytes(DataPath("tree\\big.bin")));
 }

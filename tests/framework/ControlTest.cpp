@@ -97,6 +97,19 @@ TEST_F(ControlTest, LosingTheCaptureCancelsTheClick)
     EXPECT_TRUE(page->clicks.empty());
 }
 
+TEST_F(ControlTest, AClickRunsWithTheMouseFree)
+{
+    Load("  OnClick = Clicked\n"
+         "  object Image1: TImage\n    Width = 20\n    Height = 20\n    OnClick = Clicked\n  end\n");
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
+    ASSERT_EQ(GetCapture(), page->Handle()) << "a press holds the mouse until the release";
+    Mouse(WM_LBUTTONUP, 0, 5, 5);
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 100, 50);
+    Mouse(WM_LBUTTONUP, 0, 100, 50);
+    EXPECT_EQ(page->clicks, (std::vector<ui::TObject *>{&page->Field<ui::TImage>("Image1"), page.get()}));
+    EXPECT_EQ(page->capturesAtClick, (std::vector<HWND>{nullptr, nullptr}));
+}
+
 TEST_F(ControlTest, HiddenAndDisabledGraphicControlsLetThePressThrough)
 {
     Load("  OnMouseDown = Pressed\n"

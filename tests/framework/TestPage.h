@@ -34,7 +34,11 @@ public:
     }
 
     void Created(ui::TObject *sender) { created.push_back(sender); }
-    void Clicked(ui::TObject *sender) { clicks.push_back(sender); }
+    void Clicked(ui::TObject *sender)
+    {
+        clicks.push_back(sender);
+        capturesAtClick.push_back(GetCapture());
+    }
     void Pressed(ui::TObject *sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y)
     {
         presses.push_back({sender, button, shift.left, x, y});
@@ -55,6 +59,7 @@ public:
 
     std::vector<ui::TObject *> created;
     std::vector<ui::TObject *> clicks;
+    std::vector<HWND> capturesAtClick;
     std::vector<MousePress> presses;
     std::vector<ui::TObject *> entered;
     std::vector<ui::TObject *> left;

@@ -1,14 +1,8 @@
-#pragma once
-// Read-only access to the executable's own resources.
-#include <windows.h>
+#include "win/Resource.h"
 
-#include <string_view>
+namespace win {
 
-namespace ui {
-
-// The bytes of the named resource of this executable, in place; empty when
-// there is none.
-inline std::string_view ResourceBytes(const char *name, const char *type)
+std::string_view ResourceBytes(const char *name, const char *type)
 {
     const HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(module, name, type);
@@ -21,4 +15,9 @@ inline std::string_view ResourceBytes(const char *name, const char *type)
     return {static_cast<const char *>(bytes), SizeofResource(module, found)};
 }
 
-} // namespace ui
+std::string_view RawDataBytes(const char *name)
+{
+    return ResourceBytes(name, RT_RCDATA);
+}
+
+} // namespace win
