@@ -16,7 +16,7 @@ int64_t TDataStream::GetSize()
 }
 
 FileOpenError::FileOpenError(const std::string &path, DWORD error)
-    : std::runtime_error("Cannot open file \"" + path + "\". " + win::SystemErrorText(error))
+    : std::runtime_error("The archive file \"" + path + "\" could not be opened: " + win::SystemErrorText(error))
 {
 }
 

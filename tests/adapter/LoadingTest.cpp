@@ -100,7 +100,7 @@ TEST(OpenFile, MissingArchiveRaisesTheFileOpenError)
     const std::string path = folder.path() + "none.7z";
     auto archive = CreateInArchive(CLSID_Format7z, LibraryPath());
     EXPECT_EQ(ErrorOf([&] { archive->OpenFile(path); }),
-              "Cannot open file \"" + path + "\". " + win::SystemErrorText(ERROR_FILE_NOT_FOUND));
+              "The archive file \"" + path + "\" could not be opened: " + win::SystemErrorText(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(OpenFile, UnknownClassIdRaisesTheLibrarysFailureCode)
