@@ -96,8 +96,10 @@ class Wizard:
 
 
 def wizard_processes():
-    """PIDs of the processes that run the wizard: under Wine a Windows
-    process's first argument is the program it runs."""
+    """PIDs of the processes that run the wizard in this tree's prefix: under
+    Wine a Windows process's first argument is the program it runs. Wizards
+    of other build trees on the same machine run in prefixes of their own."""
+    prefix = f"WINEPREFIX={os.environ['WINEPREFIX']}".encode()
     pids = []
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
@@ -105,9 +107,11 @@ def wizard_processes():
         try:
             with open(f"/proc/{entry}/cmdline", "rb") as f:
                 program = f.read().split(b"\0", 1)[0].decode(errors="replace")
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                environment = f.read().split(b"\0")
         except OSError:
             continue
-        if program.replace("\\", "/").lower().endswith("/larkviewsetup.exe"):
+        if program.replace("\\", "/").lower().endswith("/larkviewsetup.exe") and prefix in environment:
             pids.append(int(entry))
     return pids
 
