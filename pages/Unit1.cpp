@@ -1,6 +1,7 @@
 #include "pages/Unit1.h"
 
 #include "install/ShellFolder.h"
+#include "skin/bsRegister.h"
 #include "ui/Application.h"
 #include "ui/Rounding.h"
 #include "win/PathText.h"
@@ -12,8 +13,16 @@ TForm1 *Form1 = nullptr;
 namespace {
 
 constexpr const char *kDefaultFolderName = "Larkview\\";
+constexpr int kFoldedHeight = 400;
+constexpr int kUnfoldedHeight = 550;
 
 } // namespace
+
+// The page's layout places the skinned toolkit's controls.
+TForm1::TForm1()
+{
+    skin::RegisterClasses();
+}
 
 ui::EventHandler TForm1::FindHandler(std::string_view name)
 {
@@ -23,6 +32,8 @@ ui::EventHandler TForm1::FindHandler(std::string_view name)
         {"Image1MouseDown", &TForm1::Image1MouseDown},
         {"ImageCloseClick", &TForm1::ImageCloseClick},
         {"ImageMinClick", &TForm1::ImageMinClick},
+        {"bsPngImageView1Click", &TForm1::bsPngImageView1Click},
+        {"bsPngImageView1MouseEnter", &TForm1::bsPngImageView1MouseEnter},
     });
 }
 
@@ -35,12 +46,19 @@ void TForm1::Loaded()
     ImageMin = &Field<ui::TImage>("ImageMin");
     Edit1 = &Field<ui::TEdit>("Edit1");
     Button1 = &Field<ui::TButton>("Button1");
+    bsSkinLinkLabel1 = &Field<skin::TbsSkinLinkLabel>("bsSkinLinkLabel1");
+    bsPngImageView1 = &Field<skin::TbsPngImageView>("bsPngImageView1");
+    bsSkinLinkLabel2 = &Field<skin::TbsSkinLinkLabel>("bsSkinLinkLabel2");
+    bsSkinCheckRadioBox1 = &Field<skin::TbsSkinCheckRadioBox>("bsSkinCheckRadioBox1");
+    bsSkinCheckRadioBox2 = &Field<skin::TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2");
+    bsSkinCheckRadioBox3 = &Field<skin::TbsSkinCheckRadioBox>("bsSkinCheckRadioBox3");
+    bsSkinCheckRadioBox4 = &Field<skin::TbsSkinCheckRadioBox>("bsSkinCheckRadioBox4");
 }
 
 void TForm1::FormCreate(ui::TObject *)
 {
     SetWidth(588);
-    SetHeight(400);
+    SetHeight(kFoldedHeight);
     ImageClose->SetBounds(Image1->Width() - 15, 5, 11, 11);
     ImageMin->SetWidth(10);
     ImageMin->SetHeight(2);
@@ -53,6 +71,34 @@ void TForm1::FormCreate(ui::TObject *)
     Edit1->SetWidth(Image2->Width() + 40);
     Edit1->SetText(GetSpecialFolderPath(CSIDL_PROGRAM_FILES) + kDefaultFolderName);
     Button1->SetTop(Edit1->Top());
+    bsSkinCheckRadioBox1->SetChecked(true);
+    bsSkinCheckRadioBox2->SetChecked(true);
+    bsSkinCheckRadioBox3->SetChecked(true);
+    bsSkinCheckRadioBox4->SetChecked(true);
+}
+
+// The custom options strip folds and unfolds by the window's height; the
+// decision goes by the chevron's index alone, so "自定义选项" and the chevron
+// act alike.
+void TForm1::bsPngImageView1Click(ui::TObject *)
+{
+    const bool folded = bsPngImageView1->ImageIndex() == 0 || bsPngImageView1->ImageIndex() == 1;
+    const int height = folded ? kUnfoldedHeight : kFoldedHeight;
+    SetHeight(height);
+    bsSkinCheckRadioBox1->SetTop(height - 30);
+    bsSkinLinkLabel1->SetTop(height - 25);
+    bsPngImageView1->SetTop(height - 25);
+    bsSkinLinkLabel2->SetTop(height - 25);
+    bsPngImageView1->SetImageIndex(folded ? 2 : 0);
+}
+
+// Highlights the chevron; nothing takes the highlight back before the next click.
+void TForm1::bsPngImageView1MouseEnter(ui::TObject *)
+{
+    if (bsPngImageView1->ImageIndex() == 0)
+        bsPngImageView1->SetImageIndex(1);
+    if (bsPngImageView1->ImageIndex() == 2)
+        bsPngImageView1->SetImageIndex(3);
 }
 
 void TForm1::FormMouseDown(ui::TObject *, ui::TMouseButton, ui::TShiftState shift, int, int)

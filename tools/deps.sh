@@ -23,6 +23,7 @@ packages=(
   libz-mingw-w64-dev libgtest-dev
   wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
   7zip liblnk-utils optipng
+  clang libclang-rt-14-dev zlib1g-dev
 )
 
 with_7zr=0

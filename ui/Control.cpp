@@ -4,9 +4,7 @@
 #include "ui/WinControl.h"
 
 namespace ui {
-namespace {
 
-// The font with one stored part (Name, Height, Color, Style, Charset) changed.
 TFont ReadFontProperty(TFont font, std::string_view part, const LayoutValue &value, LayoutReader &reader)
 {
     if (part == "Name")
@@ -23,8 +21,6 @@ TFont ReadFontProperty(TFont font, std::string_view part, const LayoutValue &val
         reader.Fail("unknown property 'Font." + std::string(part) + "'");
     return font;
 }
-
-} // namespace
 
 TControl::TControl(TComponent *owner) : TComponent(owner) {}
 

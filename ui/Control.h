@@ -97,4 +97,8 @@ private:
     bool clicked_ = false;
 };
 
+// The font with one stored part (Name, Height, Color, Style, Charset) of a
+// layout changed; the toolkit's controls read their extra fonts with it.
+TFont ReadFontProperty(TFont font, std::string_view part, const LayoutValue &value, LayoutReader &reader);
+
 } // namespace ui

@@ -108,6 +108,21 @@ TPngImage TPngImage::Decode(std::string_view bytes)
     return TPngImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
 }
 
+TPngImage::TPngImage(int width, int height, std::vector<std::uint8_t> pixels)
+    : width_(width), height_(height), pixels_(std::move(pixels))
+{
+    opaque_ = true;
+    for (std::size_t i = 3; i < pixels_.size() && opaque_; i += 4)
+        opaque_ = pixels_[i] == 255;
+}
+
+TPngImage TPngImage::FromPixels(int width, int height, std::vector<std::uint8_t> pixels)
+{
+    if (width < 0 || height < 0 || pixels.size() != std::size_t(width) * std::size_t(height) * 4)
+        throw PngError("Picture size does not match its pixels");
+    return TPngImage(width, height, std::move(pixels));
+}
+
 void TPngImage::Draw(HDC dc, const RECT &target) const
 {
     const int targetWidth = target.right - target.left;
@@ -121,6 +136,11 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
         return;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
+    const bool natural = targetWidth == width_ && targetHeight == height_;
+    if (natural && opaque_) {
+        CopyOpaque(dc, target, area);
+        return;
+    }
 
     win::MemoryDC memory(dc);
     win::DibSection buffer(dc, width, height);
@@ -130,7 +150,6 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
     BitBlt(memory.get(), 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
     GdiFlush();
 
-    const bool natural = targetWidth == width_ && targetHeight == height_;
     std::vector<std::uint8_t> scaledRow(natural ? 0 : std::size_t(width) * 4);
     for (int y = 0; y < height; ++y) {
         const int targetY = area.top - target.top + y;
@@ -148,6 +167,21 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
         BlendRow(scaledRow.data(), destination, width);
     }
     BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+// An opaque picture at natural size lays every pixel over the destination
+// as it is: the visible part is copied straight from the decoded pixels,
+// without reading the destination back.
+void TPngImage::CopyOpaque(HDC dc, const RECT &target, const RECT &area) const
+{
+    // The rows handed over are exactly the visible ones, so the source
+    // rectangle starts at row 0 whichever way the system counts DIB rows.
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const BITMAPINFO info = win::TopDownBitmapInfo(width_, height);
+    const std::uint8_t *rows = pixels_.data() + std::size_t(area.top - target.top) * width_ * 4;
+    StretchDIBits(dc, area.left, area.top, width, height, area.left - target.left, 0, width, height, rows, &info,
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 } // namespace ui

@@ -21,6 +21,8 @@ public:
     // B, G, R, A per pixel: a picture without alpha is opaque, and the pixels
     // of a single transparent colour get alpha 0.
     static TPngImage Decode(std::string_view bytes);
+    // A picture from B, G, R, A pixels, row-major (width * height * 4 bytes).
+    static TPngImage FromPixels(int width, int height, std::vector<std::uint8_t> pixels);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -34,14 +36,14 @@ public:
     void Draw(HDC dc, const RECT &target) const;
 
 private:
-    TPngImage(int width, int height, std::vector<std::uint8_t> pixels)
-        : width_(width), height_(height), pixels_(std::move(pixels))
-    {
-    }
+    TPngImage(int width, int height, std::vector<std::uint8_t> pixels);
+    void CopyOpaque(HDC dc, const RECT &target, const RECT &area) const;
 
     int width_;
     int height_;
     std::vector<std::uint8_t> pixels_;
+    // Every alpha is 255: blending would copy each pixel as it is.
+    bool opaque_ = false;
 };
 
 } // namespace ui

@@ -33,6 +33,10 @@ class Window:
         """A left click at client coordinates."""
         _xdotool("mousemove", "--window", self.id, x, y, "click", 1)
 
+    def move(self, x, y):
+        """Moves the pointer to client coordinates."""
+        _xdotool("mousemove", "--window", self.id, x, y)
+
     def drag(self, x, y, dx, dy):
         """Presses the left button at client (x, y), moves by (dx, dy) in steps, releases."""
         _xdotool("mousemove", "--window", self.id, x, y)

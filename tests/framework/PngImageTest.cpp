@@ -158,3 +158,25 @@ TEST(PngDraw, AnotherTargetSizeTakesTheNearestSourcePixel)
     EXPECT_EQ(canvas.at(1, 0), 0x0000FFu);
     EXPECT_EQ(canvas.at(3, 1), 0x0000FFu);
 }
+
+TEST(PngDraw, AnOpaquePictureShowsTheRightPixelsInAnyClippedPart)
+{
+    // Every pixel different, all opaque: the part drawn must come from the
+    // same place of the picture, whichever rows and columns show.
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 4; ++x)
+            pixels.insert(pixels.end(),
+                          {static_cast<std::uint8_t>(40 * x), static_cast<std::uint8_t>(40 * y), 7, 255});
+    const TPngImage image = TPngImage::Decode(PngFile(4, 5, PngColour::Rgba, pixels));
+    Canvas canvas(6, 7, 0x000000);
+    IntersectClipRect(canvas.dc(), 2, 3, 5, 6);
+    image.Draw(canvas.dc(), {1, 1, 5, 6});
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const bool shown = x >= 2 && x < 5 && y >= 3 && y < 6;
+            const std::uint32_t expected =
+                shown ? std::uint32_t(40 * (x - 1)) << 16 | std::uint32_t(40 * (y - 1)) << 8 | 7 : 0;
+            EXPECT_EQ(canvas.at(x, y), expected) << x << "," << y;
+        }
+}
