@@ -5,6 +5,7 @@
 #include "win/PathText.h"
 
 #include <atomic>
+#include <climits>
 
 namespace {
 
@@ -12,6 +13,17 @@ const wchar_t kPayloadPassword[] = L"wqbirex$$";
 const char kLibraryFile[] = "7z.dll";
 
 std::atomic<ExtractProgressBar *> currentBar{nullptr};
+// How far the bar's values are shifted right: 0 while the total fits the
+// bar's signed 32-bit range, so values are exact below 2 GiB.
+std::atomic<unsigned> barShift{0};
+
+unsigned ShiftToFit(int64_t total)
+{
+    unsigned shift = 0;
+    while ((total >> shift) > INT32_MAX)
+        ++shift;
+    return shift;
+}
 
 } // namespace
 
@@ -28,12 +40,14 @@ std::string ProgressLine(bool isTotal, int64_t value)
 HRESULT ProgressCallback(void *, bool isTotal, int64_t value)
 {
     OutputDebugStringA(ProgressLine(isTotal, value).c_str());
+    if (isTotal)
+        barShift = ShiftToFit(value);
     if (ExtractProgressBar *bar = currentBar) {
-        const auto low = static_cast<int>(static_cast<uint32_t>(value));
+        const auto scaled = static_cast<int>(value >> barShift);
         if (isTotal)
-            bar->SetMax(low);
+            bar->SetMax(scaled);
         else
-            bar->SetPosition(low);
+            bar->SetPosition(scaled);
     }
     return S_OK;
 }

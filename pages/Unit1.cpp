@@ -1,10 +1,16 @@
 #include "pages/Unit1.h"
 
 #include "install/ShellFolder.h"
+#include "pages/ChooseFolder.h"
+#include "pages/Unit2.h"
+#include "pages/UnpackPayload.h"
 #include "skin/bsRegister.h"
 #include "ui/Application.h"
+#include "ui/Dialogs.h"
 #include "ui/Rounding.h"
+#include "win/FileSystem.h"
 #include "win/PathText.h"
+#include "win/SystemError.h"
 
 #include <shlobj.h>
 
@@ -15,6 +21,12 @@ namespace {
 constexpr const char *kDefaultFolderName = "Larkview\\";
 constexpr int kFoldedHeight = 400;
 constexpr int kUnfoldedHeight = 550;
+
+// The hand-over value of an option box: "1" when checked, else "0".
+std::string OptionFlag(const skin::TbsSkinCheckRadioBox &box)
+{
+    return box.Checked() ? "1" : "0";
+}
 
 } // namespace
 
@@ -34,6 +46,8 @@ ui::EventHandler TForm1::FindHandler(std::string_view name)
         {"ImageMinClick", &TForm1::ImageMinClick},
         {"bsPngImageView1Click", &TForm1::bsPngImageView1Click},
         {"bsPngImageView1MouseEnter", &TForm1::bsPngImageView1MouseEnter},
+        {"Button1Click", &TForm1::Button1Click},
+        {"Image2Click", &TForm1::Image2Click},
     });
 }
 
@@ -121,6 +135,32 @@ void TForm1::ImageCloseClick(ui::TObject *)
 void TForm1::ImageMinClick(ui::TObject *)
 {
     ui::Application->Minimize();
+}
+
+void TForm1::Button1Click(ui::TObject *)
+{
+    std::string folder;
+    ChooseFolder("指定目录", L"", folder);
+    if (!folder.empty())
+        Edit1->SetText(IncludeTrailingBackslash(folder) + kDefaultFolderName);
+}
+
+void TForm1::Image2Click(ui::TObject *)
+{
+    const std::string folder = IncludeTrailingBackslash(Edit1->Text());
+    if (!win::ForceDirectories(win::AnsiToWide(folder))) {
+        const DWORD error = GetLastError();
+        ui::ShowMessage(win::SystemErrorText(error));
+        return;
+    }
+    UnpackPayload(folder);
+    Form2->Show();
+    Hide();
+    Form2->DesktopFlag = OptionFlag(*bsSkinCheckRadioBox4);
+    Form2->QuickLaunchFlag = OptionFlag(*bsSkinCheckRadioBox3);
+    Form2->AutoRunFlag = OptionFlag(*bsSkinCheckRadioBox2);
+    Form2->InstallDir = folder;
+    Form2->TimerStartDownload->SetEnabled(true);
 }
 
 std::string GetSpecialFolderPath(int folder)

@@ -25,6 +25,8 @@ public:
     void ImageMinClick(ui::TObject *sender);
     void bsPngImageView1Click(ui::TObject *sender);
     void bsPngImageView1MouseEnter(ui::TObject *sender);
+    void Button1Click(ui::TObject *sender);
+    void Image2Click(ui::TObject *sender);
 
     ui::TImage *Image1 = nullptr;
     ui::TImage *Image2 = nullptr;

@@ -14,6 +14,7 @@ public:
 
     void FormCreate(ui::TObject *sender);
     void Image1MouseDown(ui::TObject *sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y);
+    void Image2Click(ui::TObject *sender);
 
     // The install folder, with its trailing backslash; written by the progress
     // page before it shows this one.

@@ -2,6 +2,7 @@
 
 #include "sevenzip/CheckResult.h"
 #include "sevenzip/ItemPath.h"
+#include "sevenzip/OperationResult.h"
 #include "sevenzip/T7zStream.h"
 #include "win/FileSystem.h"
 #include "win/PathText.h"
@@ -92,10 +93,24 @@ win::ComPtr<IInArchive> T7zInArchive::GetInArchive()
     return handler_;
 }
 
+void T7zInArchive::EnsureIdle() const
+{
+    if (busy_)
+        throw std::runtime_error("The archive is in use by a running operation");
+}
+
 void T7zInArchive::Open(IInStream *stream)
 {
+    EnsureIdle();
+    busy_ = true;
+    const win::ScopeExit idle([this] { busy_ = false; });
     const win::ComPtr<IInArchive> handler = GetInArchive();
     const HRESULT result = handler->Open(stream, &kMaxCheckStartPosition, static_cast<IArchiveOpenCallback *>(this));
+    // A failed open leaves nothing open behind it.
+    if (result != S_OK || callbackError_) {
+        handler->Close();
+        handler_.reset();
+    }
     RaiseCallbackError();
     CheckResult(result);
 }
@@ -116,6 +131,7 @@ void T7zInArchive::OpenStream(IInStream *stream)
 
 void T7zInArchive::Close()
 {
+    EnsureIdle();
     IInArchive &handler = OpenHandler();
     passwordIsSet_ = false;
     handler.Close();
@@ -129,8 +145,15 @@ uint32_t T7zInArchive::GetNumberOfItems()
     return count;
 }
 
+void T7zInArchive::CheckIndex(uint32_t index)
+{
+    if (index >= GetNumberOfItems())
+        throw std::runtime_error("Item index " + std::to_string(index) + " is out of range");
+}
+
 void T7zInArchive::ItemProperty(uint32_t index, PROPID propId, PROPVARIANT *value)
 {
+    CheckIndex(index);
     // A property the library does not supply stays empty; its result code
     // says nothing more.
     OpenHandler().GetProperty(index, propId, value);
@@ -166,12 +189,31 @@ bool T7zInArchive::ItemIsFolder(uint32_t index)
 
 void T7zInArchive::Extract(const uint32_t *indices, uint32_t count, bool test)
 {
-    // Held here too, so that a callback that closes the archive cannot pull
-    // the handler away while it runs.
+    EnsureIdle();
+    if (indices)
+        std::for_each(indices, indices + count, [this](uint32_t index) { CheckIndex(index); });
+    // Held here too: nothing may pull the handler away while it runs.
     const win::ComPtr<IInArchive> handler(&OpenHandler());
+    busy_ = true;
+    const win::ScopeExit idle([this] { busy_ = false; });
+    callerThread_ = GetCurrentThreadId();
+    firstFailure_.clear();
     const HRESULT result = handler->Extract(indices, count, test ? 1 : 0, static_cast<IArchiveExtractCallback *>(this));
     RaiseCallbackError();
     CheckResult(result);
+    ForwardOffThreadProgress();
+    RaiseItemFailure();
+}
+
+void T7zInArchive::ForwardOffThreadProgress()
+{
+    const int64_t total = offThreadTotal_.exchange(-1), completed = offThreadCompleted_.exchange(-1);
+    if (!progressCallback_)
+        return;
+    if (total >= 0)
+        CheckResult(progressCallback_(progressSender_, true, total));
+    if (completed >= 0)
+        CheckResult(progressCallback_(progressSender_, false, completed));
 }
 
 void T7zInArchive::ExtractItem(uint32_t index, TDataStream &stream, bool test)
@@ -246,6 +288,25 @@ template <typename F> HRESULT T7zInArchive::Guarded(F &&callback) noexcept
     }
 }
 
+void T7zInArchive::RecordFailure(uint32_t index, const std::string &reason) noexcept
+{
+    try {
+        const std::lock_guard lock(failureMutex_);
+        if (firstFailure_.empty())
+            firstFailure_ = win::WideToAnsi(GetItemPath(index)) + ": " + reason;
+    } catch (...) {
+        // Out of memory while naming the item: the library's own result
+        // still reports the extraction.
+    }
+}
+
+void T7zInArchive::RaiseItemFailure()
+{
+    const std::lock_guard lock(failureMutex_);
+    if (!firstFailure_.empty())
+        throw std::runtime_error("Cannot extract " + std::exchange(firstFailure_, std::string()));
+}
+
 void T7zInArchive::RaiseCallbackError()
 {
     if (callbackError_)
@@ -299,10 +360,17 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::CryptoGetTextPassword(BSTR *password)
     });
 }
 
+// The library's multi-threaded decoders report progress from their own
+// threads, where the caller's callback (which may move a window's bar) must
+// not run: the last such values reach it once the library has returned.
 HRESULT STDMETHODCALLTYPE T7zInArchive::SetTotal(UINT64 total)
 {
     if (!progressCallback_)
         return S_OK;
+    if (GetCurrentThreadId() != callerThread_) {
+        offThreadTotal_ = static_cast<int64_t>(total);
+        return S_OK;
+    }
     return Guarded([&] { return progressCallback_(progressSender_, true, static_cast<int64_t>(total)); });
 }
 
@@ -310,6 +378,10 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::SetCompleted(const UINT64 *completed)
 {
     if (!progressCallback_ || !completed)
         return S_OK;
+    if (GetCurrentThreadId() != callerThread_) {
+        offThreadCompleted_ = static_cast<int64_t>(*completed);
+        return S_OK;
+    }
     return Guarded([&] { return progressCallback_(progressSender_, false, static_cast<int64_t>(*completed)); });
 }
 
@@ -320,6 +392,7 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::GetStream(UINT32 index, ISequentialOutSt
     if (!stream)
         return E_POINTER;
     *stream = nullptr;
+    currentItem_ = index;
     if (askMode != kExtract)
         return S_OK;
     if (itemStream_)
@@ -333,8 +406,12 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::GetStream(UINT32 index, ISequentialOutSt
         return S_OK;
     try {
         return StreamForFile(index, stream);
-    } catch (...) {
+    } catch (const std::exception &error) {
         // The item is skipped: without a stream the library goes on with the next one.
+        RecordFailure(index, error.what());
+        return S_OK;
+    } catch (...) {
+        RecordFailure(index, "Unknown error");
         return S_OK;
     }
 }
@@ -354,8 +431,10 @@ HRESULT T7zInArchive::StreamForFile(uint32_t index, ISequentialOutStream **strea
     win::ForceDirectories(fullName.substr(0, fullName.find_last_of(L'\\')));
     win::Handle file(CreateFileW(fullName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
+    if (!file) {
+        RecordFailure(index, win::SystemErrorText(GetLastError()));
         return S_OK;
+    }
     *stream = win::ComPtr<ISequentialOutStream>(new T7zStream(std::make_unique<TFileDataStream>(std::move(file)))).detach();
     return S_OK;
 }
@@ -365,8 +444,20 @@ HRESULT STDMETHODCALLTYPE T7zInArchive::PrepareOperation(INT32)
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE T7zInArchive::SetOperationResult(INT32)
+// May run on a worker thread of the library, after GetStream for the same item.
+HRESULT STDMETHODCALLTYPE T7zInArchive::SetOperationResult(INT32 result)
 {
+    if (result == kOK)
+        return S_OK;
+    bool encrypted = false;
+    try {
+        win::PropVariant value;
+        ItemProperty(currentItem_, kpidEncrypted, value.get());
+        encrypted = value.AsBoolean();
+    } catch (...) {
+        // Unknown: reported as for a plain item.
+    }
+    RecordFailure(currentItem_, OperationResultText(result, encrypted));
     return S_OK;
 }
 

@@ -8,8 +8,10 @@
 #include "win/ComPtr.h"
 #include "win/Module.h"
 
+#include <atomic>
 #include <cstdint>
 #include <exception>
+#include <mutex>
 #include <string>
 
 namespace sevenzip {
@@ -26,7 +28,11 @@ inline constexpr GUID IID_I7zInArchive = {0x022CF785, 0x3ECE, 0x46EF, {0x97, 0x5
 
 // One archive opened for reading. Operations raise std::runtime_error (the
 // text is the error's own). Item queries and extraction need an open archive
-// (or a handler from GetInArchive) and raise otherwise.
+// (or a handler from GetInArchive) and an index below the item count, and
+// raise otherwise; a failed open leaves no archive open. While an open or an
+// extraction runs, Open and Close raise (a callback cannot close the archive
+// under the library). Progress reaches the callback on the thread that
+// called the extraction only.
 struct I7zInArchive : IUnknown {
     virtual void OpenFile(const std::string &path) = 0;
     virtual void OpenStream(IInStream *stream) = 0;
@@ -42,7 +48,9 @@ struct I7zInArchive : IUnknown {
                               T7zGetStreamCallback callback) = 0;
     virtual void ExtractAll(bool test, void *sender, T7zGetStreamCallback callback) = 0;
     // Extracts every item below the folder; an item whose path would leave
-    // the folder is skipped.
+    // the folder is skipped. Every extraction attempts all its items; the
+    // first that fails (a wrong password, damaged data, a file that cannot be
+    // created) raises an error naming it once the library has returned.
     virtual void ExtractTo(const std::string &folder) = 0;
     virtual void SetPasswordCallback(void *sender, T7zPasswordCallback callback) = 0;
     virtual void SetPassword(const std::wstring &password) = 0;
@@ -121,12 +129,17 @@ public:
 
 private:
     IInArchive &OpenHandler();
+    void EnsureIdle() const;
+    void CheckIndex(uint32_t index);
     void Open(IInStream *stream);
     void Extract(const uint32_t *indices, uint32_t count, bool test);
     void ItemProperty(uint32_t index, PROPID propId, PROPVARIANT *value);
     HRESULT StreamForFile(uint32_t index, ISequentialOutStream **stream);
     template <typename F> HRESULT Guarded(F &&callback) noexcept;
     void RaiseCallbackError();
+    void RecordFailure(uint32_t index, const std::string &reason) noexcept;
+    void RaiseItemFailure();
+    void ForwardOffThreadProgress();
 
     // Declared after the module of the base class, so it is released first:
     // the handler's code lives in the library.
@@ -144,6 +157,20 @@ private:
     // An error a callback of the caller raised while the library ran; it is
     // raised again once the library has returned.
     std::exception_ptr callbackError_;
+    // The item of the current operation, and the first item the library could
+    // not extract ("<path>: <reason>"): both are written on whichever thread
+    // the library calls back from, and the failure is raised once it returns.
+    std::atomic<uint32_t> currentItem_{0};
+    // An open or an extraction runs: a callback may not close or reopen the
+    // archive under the library.
+    std::atomic<bool> busy_{false};
+    // The thread that called Extract, and the last progress the library
+    // reported from another one (-1: none).
+    std::atomic<DWORD> callerThread_{0};
+    std::atomic<int64_t> offThreadTotal_{-1};
+    std::atomic<int64_t> offThreadCompleted_{-1};
+    std::mutex failureMutex_;
+    std::string firstFailure_;
 };
 
 // Loads the library and returns the only reference to a new archive object

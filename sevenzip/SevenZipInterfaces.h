@@ -34,8 +34,9 @@ inline constexpr GUID IID_IInArchive = LibraryIid(0x06, 0x60);
 // The format handler for 7z archives.
 inline constexpr GUID CLSID_Format7z = {0x23170F69, 0x40C1, 0x278A, {0x10, 0x00, 0x00, 0x01, 0x10, 0x07, 0x00, 0x00}};
 
-enum ItemPropertyId : PROPID { kpidPath = 3, kpidName = 4, kpidIsDir = 6, kpidSize = 7 };
+enum ItemPropertyId : PROPID { kpidPath = 3, kpidName = 4, kpidIsDir = 6, kpidSize = 7, kpidEncrypted = 15 };
 enum AskMode : int32_t { kExtract = 0, kTest = 1, kSkip = 2 };
+enum OperationResult : int32_t { kOK = 0 };
 
 // CreateObject(class id, interface id, out object), exported by the library.
 using CreateObjectFunc = HRESULT(WINAPI *)(const GUID *classId, const GUID *iid, void **object);

@@ -25,6 +25,15 @@ bool FileExists(const std::string &path)
     return HasAttributes(path, false);
 }
 
+std::string SystemFolderFile(const char *name)
+{
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::string();
+    return std::string(folder, length) + "\\" + name;
+}
+
 bool FolderExists(const std::string &path)
 {
     return HasAttributes(path, true);
@@ -40,17 +49,37 @@ std::wstring AnsiToWide(const std::string &text)
     return wide;
 }
 
+std::string WideToAnsi(const std::wstring &text)
+{
+    if (text.empty())
+        return {};
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), length, nullptr, nullptr);
+    return ansi;
+}
+
 bool ForceDirectories(const std::wstring &folder)
 {
     std::wstring path = folder;
     while (!path.empty() && path.back() == L'\\')
         path.pop_back();
-    if (path.empty() || IsFolder(path))
+    // A bare drive ("C:") counts as present: creating it could only fail.
+    if (path.size() < 3 || IsFolder(path))
         return true;
     const size_t parent = path.find_last_of(L'\\');
     if (parent != std::wstring::npos && !ForceDirectories(path.substr(0, parent)))
         return false;
-    return CreateDirectoryW(path.c_str(), nullptr) || IsFolder(path);
+    if (CreateDirectoryW(path.c_str(), nullptr))
+        return true;
+    // The failure's code stays the thread's last error for the caller's
+    // report, unless the folder appeared meanwhile.
+    const DWORD error = GetLastError();
+    if (IsFolder(path))
+        return true;
+    SetLastError(error);
+    return false;
 }
 
 } // namespace win

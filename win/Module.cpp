@@ -1,5 +1,7 @@
 #include "win/Module.h"
 
+#include "win/FileSystem.h"
+
 namespace win {
 namespace {
 
@@ -34,13 +36,7 @@ void SearchDllsInTheSystemFolderOnly()
 Module LoadSystemLibrary(const char *name)
 {
     // Without the flag the DLL is named by its full path in the system folder.
-    return LoadWithinSystemFolder(name, [name] {
-        char folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
-            return std::string();
-        return std::string(folder, length) + "\\" + name;
-    });
+    return LoadWithinSystemFolder(name, [name] { return SystemFolderFile(name); });
 }
 
 Module LoadLibraryByFullPath(const std::string &path)

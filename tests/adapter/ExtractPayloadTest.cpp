@@ -41,7 +41,7 @@ void CopyPayloadInto(const std::string &folder)
 
 } // namespace
 
-TEST(ProgressCallback, WritesTheDebugLineAndMovesTheBarByTheLow32Bits)
+TEST(ProgressCallback, WritesTheDebugLineAndMovesTheBarExactlyBelow2GiBAndScaledAbove)
 {
     EXPECT_EQ(ProgressLine(true, 57000000), "-1 ->57000000");
     EXPECT_EQ(ProgressLine(false, 0), "0 ->0");
@@ -49,10 +49,12 @@ TEST(ProgressCallback, WritesTheDebugLineAndMovesTheBarByTheLow32Bits)
 
     CurrentBar current;
     EXPECT_EQ(ProgressCallback(nullptr, true, 0x100000005), S_OK);
-    EXPECT_EQ(ProgressCallback(nullptr, false, 0xFFFFFFFF), S_OK);
-    EXPECT_EQ(ProgressCallback(nullptr, false, 1234), S_OK);
-    EXPECT_EQ(current.bar.maxima, std::vector<int>{5});
-    EXPECT_EQ(current.bar.positions, (std::vector<int>{-1, 1234}));
+    EXPECT_EQ(ProgressCallback(nullptr, false, 0x80000000), S_OK);
+    EXPECT_EQ(ProgressCallback(nullptr, false, 0x100000005), S_OK);
+    EXPECT_EQ(ProgressCallback(nullptr, true, 0x7FFFFFFF), S_OK);
+    EXPECT_EQ(ProgressCallback(nullptr, false, 0x7FFFFFFE), S_OK);
+    EXPECT_EQ(current.bar.maxima, (std::vector<int>{0x40000001, 0x7FFFFFFF}));
+    EXPECT_EQ(current.bar.positions, (std::vector<int>{0x20000000, 0x40000001, 0x7FFFFFFE}));
 }
 
 TEST(ExtractPayload, ExtractsThePayloadWithItsPasswordWhileTheBarFollows)

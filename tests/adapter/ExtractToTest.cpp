@@ -61,8 +61,9 @@ TEST(ExtractTo, ReplacesExistingFilesAndCutsAnExistingEmptyOneToZero)
 }
 
 // Another program holds top.txt open without sharing: that file keeps its
-// content and every other file is still written.
-TEST(ExtractTo, FileHeldOpenByAnotherProgramKeepsItsContentAndTheRestGoesOn)
+// content, every other file is still written, and the extraction then
+// reports the file it could not create.
+TEST(ExtractTo, FileHeldOpenByAnotherProgramKeepsItsContentTheRestGoesOnAndItIsReported)
 {
     TempFolder folder;
     const std::string locked = folder.path() + "top.txt";
@@ -80,7 +81,12 @@ TEST(ExtractTo, FileHeldOpenByAnotherProgramKeepsItsContentAndTheRestGoesOn)
     win::Handle process(info.hProcess), thread(info.hThread);
     ASSERT_EQ(WaitForSingleObject(ready.get(), 30000), WAIT_OBJECT_0);
 
-    OpenArchive("tree.7z")->ExtractTo(folder.path());
+    try {
+        OpenArchive("tree.7z")->ExtractTo(folder.path());
+        ADD_FAILURE() << "nothing raised";
+    } catch (const std::runtime_error &error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot extract top.txt: ", 0), 0u) << error.what();
+    }
     SetEvent(release.get());
     WaitForSingleObject(process.get(), 30000);
 
@@ -89,5 +95,44 @@ TEST(ExtractTo, FileHeldOpenByAnotherProgramKeepsItsContentAndTheRestGoesOn)
         if (std::string(name) != "top.txt") {
             EXPECT_EQ(ReadBytes(folder.path() + name), ReadBytes(Source(name))) << name;
         }
+    }
+}
+
+// The adapter's own interface cannot hand the library an index past the
+// items, leave a failed open behind, or let a callback close the archive
+// under a running extraction.
+TEST(Archive, RefusesBadIndicesForgetsAFailedOpenAndStaysOpenUnderItsCallbacks)
+{
+    auto archive = OpenArchive("tree.7z");
+    const uint32_t count = archive->GetNumberOfItems();
+    sevenzip::TMemoryDataStream stream;
+    EXPECT_THROW(archive->GetItemPath(count), std::runtime_error);
+    EXPECT_THROW(archive->ExtractItem(count, stream, false), std::runtime_error);
+    const uint32_t indices[] = {0, count};
+    EXPECT_THROW(archive->ExtractItems(indices, 2, true, nullptr, nullptr), std::runtime_error);
+
+    archive->SetProgressCallback(archive.get(), [](void *sender, bool, int64_t) -> HRESULT {
+        static_cast<sevenzip::I7zInArchive *>(sender)->Close();
+        return S_OK;
+    });
+    TempFolder folder;
+    try {
+        archive->ExtractTo(folder.path());
+        ADD_FAILURE() << "nothing raised";
+    } catch (const std::runtime_error &error) {
+        EXPECT_STREQ(error.what(), "The archive is in use by a running operation");
+    }
+    archive->SetProgressCallback(nullptr, nullptr);
+    EXPECT_EQ(archive->GetNumberOfItems(), count);
+    TempFolder again;
+    archive->ExtractTo(again.path());
+    ExpectSameTree(again.path());
+
+    EXPECT_THROW(archive->OpenFile(DataPath("notarchive.7z")), std::runtime_error);
+    try {
+        archive->GetNumberOfItems();
+        ADD_FAILURE() << "an archive is still open";
+    } catch (const std::runtime_error &error) {
+        EXPECT_STREQ(error.what(), "No archive is open");
     }
 }

@@ -4,6 +4,7 @@ Runs inside tools/wine-run.sh --host, which sets WINEPREFIX, HOME, DISPLAY and
 the locale of the build tree's test prefix.
 """
 import os
+import re
 import subprocess
 import time
 
@@ -56,9 +57,20 @@ class Window:
 class Wizard:
     """One run of the wizard executable under Wine."""
 
-    def __init__(self, exe):
+    def __init__(self, exe, trace=None):
+        """With trace (a file path), Wine writes into it the wizard's debug
+        output lines, every text it draws and every text it puts into an
+        edit box (see debug_lines, drawn_texts, edit_texts)."""
         self.exe = exe
-        self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        env, stderr = None, subprocess.DEVNULL
+        if trace:
+            env = dict(os.environ, WINEDEBUG="-all,+debugstr,+text,+edit")
+            stderr = open(trace, "wb")
+        try:
+            self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=stderr, env=env)
+        finally:
+            if trace:
+                stderr.close()
 
     def visible_windows(self):
         """The wizard's visible windows, without its application window: that
@@ -99,25 +111,77 @@ class Wizard:
             self.process.wait(timeout=10)
 
 
-def wizard_processes():
-    """PIDs of the processes that run the wizard in this tree's prefix: under
-    Wine a Windows process's first argument is the program it runs. Wizards
-    of other build trees on the same machine run in prefixes of their own."""
-    prefix = f"WINEPREFIX={os.environ['WINEPREFIX']}".encode()
+def _wide_text(literal):
+    """The text of a wide string as Wine's debug output quotes it."""
+    return re.sub(r"\\([0-9a-f]{4})|\\(.)",
+                  lambda m: chr(int(m.group(1), 16)) if m.group(1) else {"n": "\n", "r": "\r", "t": "\t"}.get(
+                      m.group(2), m.group(2)), literal)
+
+
+def _trace_lines(trace):
+    with open(trace, "rb") as f:
+        return f.read().decode("latin-1").splitlines()
+
+
+def debug_lines(trace):
+    """The debug-output lines (OutputDebugString) of a traced run, in order."""
+    lines = []
+    for line in _trace_lines(trace):
+        match = re.search(r":debugstr:\w+ \"(.*)\"$", line)
+        if match:
+            lines.append(re.sub(r"\\n$", "", match.group(1)))
+    return lines
+
+
+def _traced_texts(trace, pattern):
+    """The wide strings of the trace lines that match pattern (its group 1)."""
+    texts = []
+    for line in _trace_lines(trace):
+        match = re.search(pattern, line)
+        if match:
+            texts.append(_wide_text(match.group(1)))
+    return texts
+
+
+def drawn_texts(trace):
+    """The texts a traced run drew through DrawText, in order."""
+    return _traced_texts(trace, r':text:DrawTextEx\w* L"((?:[^"\\]|\\.)*)"')
+
+
+def edit_texts(trace):
+    """The texts a traced run put into edit boxes (at creation or later), in order."""
+    return _traced_texts(trace, r':edit:EDIT_WM_(?:Create|SetText) L"((?:[^"\\]|\\.)*)"')
+
+
+def _in_this_prefix(pid):
+    """Other build trees run their own prefixes on this machine: only this
+    one's processes count."""
+    try:
+        with open(f"/proc/{pid}/environ", "rb") as f:
+            return ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode() in f.read().split(b"\0")
+    except OSError:
+        return False
+
+
+def windows_processes(name):
+    """PIDs of this prefix's processes that run a program of that file name."""
     pids = []
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
             continue
         try:
             with open(f"/proc/{entry}/cmdline", "rb") as f:
-                program = f.read().split(b"\0", 1)[0].decode(errors="replace")
-            with open(f"/proc/{entry}/environ", "rb") as f:
-                environment = f.read().split(b"\0")
+                program = f.read().split(b"\0", 1)[0].decode("utf-8", errors="replace")
         except OSError:
             continue
-        if program.replace("\\", "/").lower().endswith("/larkviewsetup.exe") and prefix in environment:
+        if program.replace("\\", "/").rsplit("/", 1)[-1].lower() == name.lower() and _in_this_prefix(entry):
             pids.append(int(entry))
     return pids
+
+
+def wizard_processes():
+    """PIDs of this prefix's processes that run the wizard."""
+    return windows_processes("LarkviewSetup.exe")
 
 
 def pixel(path, x, y):
