@@ -30,3 +30,8 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
+# The toolchain's C++ library has no std::mutex (see mingw-common.cmake):
+# Google Test and every test take their Notification from our header.
+target_compile_definitions(gtest PUBLIC GTEST_HAS_NOTIFICATION_=1)
+target_compile_options(gtest PUBLIC
+  "SHELL:-include ${CMAKE_SOURCE_DIR}/tests/support/GtestNotification.h")

@@ -6,6 +6,7 @@
 #include "sevenzip/SevenZipInterfaces.h"
 #include "sevenzip/Streams.h"
 #include "win/ComPtr.h"
+#include "win/Lock.h"
 #include "win/Module.h"
 
 #include <atomic>
@@ -169,7 +170,7 @@ private:
     std::atomic<DWORD> callerThread_{0};
     std::atomic<int64_t> offThreadTotal_{-1};
     std::atomic<int64_t> offThreadCompleted_{-1};
-    std::mutex failureMutex_;
+    win::Lock failureMutex_;
     std::string firstFailure_;
 };
 

@@ -6,12 +6,15 @@
 #
 # tools/artwork/draw.py (python3, standard library only) writes each picture
 # as SVG; rsvg-convert renders it and ImageMagick stores it as PNG32 without
-# time stamps, so the output is the same on every run.
+# time stamps, so the output is the same on every run. optipng then
+# recompresses each one losslessly, keeping colour type and bit depth; a
+# picture whose decoded pixels the optimiser changed stops the script.
 #
 # Debian packages used: librsvg2-bin (rsvg-convert), imagemagick (convert,
-# identify), fonts-wqy-microhei (Chinese lettering), fonts-dejavu-core (Latin
-# lettering), python3. Missing ones are installed with apt-get when run as
-# root; otherwise the script names them and stops.
+# identify), optipng (also installed by tools/deps.sh), fonts-wqy-microhei
+# (Chinese lettering), fonts-dejavu-core (Latin lettering), python3. Missing
+# ones are installed with apt-get when run as root; otherwise the script names
+# them and stops.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out="$root/resources/artwork"
@@ -20,6 +23,7 @@ need=()
 command -v rsvg-convert >/dev/null || need+=(librsvg2-bin)
 command -v convert >/dev/null || need+=(imagemagick)
 command -v python3 >/dev/null || need+=(python3)
+command -v optipng >/dev/null || need+=(optipng)
 [[ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ]] || need+=(fonts-wqy-microhei)
 [[ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ]] || need+=(fonts-dejavu-core)
 if ((${#need[@]})); then
@@ -40,5 +44,8 @@ for svg in "$work"/*.svg; do
   name=$(basename "$svg" .svg)
   rsvg-convert "$svg" -o "$work/$name.raw.png"
   convert "$work/$name.raw.png" -strip -depth 8 \
-    -define png:exclude-chunks=date,time PNG32:"$out/$name.png"
+    -define png:exclude-chunks=date,time PNG32:"$work/$name.png"
+  rm -f "$out/$name.png"
+  optipng -quiet -o5 -nc -nb -out "$out/$name.png" "$work/$name.png"
+  "$root/tools/artwork/same-pixels.sh" "$work/$name.png" "$out/$name.png"
 done

@@ -5,8 +5,8 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
-#include <cstdio>
 #include <cstring>
 
 namespace ui {
@@ -25,7 +25,9 @@ struct Source {
 void OnError(png_structp png, png_const_charp message)
 {
     auto *source = static_cast<Source *>(png_get_error_ptr(png));
-    std::snprintf(source->message, sizeof source->message, "%s", message);
+    const std::size_t length = std::min(std::strlen(message), sizeof source->message - 1);
+    std::memcpy(source->message, message, length);
+    source->message[length] = '\0';
     png_longjmp(png, 1);
 }
 

@@ -3,11 +3,11 @@
 #include "ui/Application.h"
 #include "ui/Image.h"
 #include "ui/Timer.h"
+#include "tests/support/TestThread.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
 
 namespace {
 
@@ -215,7 +215,7 @@ TEST_F(ApplicationTest, TheDefaultErrorReportIsAModalBoxWithTheTextTheTitleAndOK
     const DWORD guiThread = GetCurrentThreadId();
     bool errorIcon = false;
     // Reads the box from another thread, as a user would, and presses OK.
-    std::thread reader([&] {
+    testing_support::TestThread reader([&] {
         for (int i = 0; i < 500 && !done; ++i) {
             HWND box = FindWindowA("#32770", "云雀视界安装向导");
             if (box) {

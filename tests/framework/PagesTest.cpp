@@ -5,12 +5,12 @@
 #include "pages/Unit1.h"
 #include "pages/Unit2.h"
 #include "pages/Unit3.h"
+#include "tests/support/PngFile.h"
 #include "tests/support/TestFiles.h"
 #include "ui/Application.h"
 #include "win/Gdi.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <array>
 #include <cstdlib>
@@ -46,16 +46,13 @@ void SaveCapture(const std::vector<std::uint32_t> &pixels, int width, int height
         return;
     const std::string folder = testing_support::HostPath(std::string(tree) + "/screenshots");
     CreateDirectoryA(folder.c_str(), nullptr);
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = PNG_FORMAT_BGRA;
-    std::vector<std::uint32_t> opaque(pixels);
-    for (auto &pixel : opaque)
-        pixel |= 0xFF000000u;
-    EXPECT_TRUE(png_image_write_to_file(&image, (folder + "\\" + name + ".png").c_str(), 0, opaque.data(), 0,
-                                        nullptr));
+    // The capture holds 0x00RRGGBB; the file takes R, G, B, A.
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(pixels.size() * 4);
+    for (const std::uint32_t pixel : pixels)
+        rgba.insert(rgba.end(), {std::uint8_t(pixel >> 16), std::uint8_t(pixel >> 8), std::uint8_t(pixel), 255});
+    testing_support::WriteBytes(folder + "\\" + name + ".png",
+                                testing_support::PngFile(width, height, testing_support::PngColour::Rgba, rgba));
 }
 
 // The opaque picture pixel at (x, y) as 0x00RRGGBB.

@@ -1,37 +1,20 @@
+#include "tests/support/PngFile.h"
 #include "ui/Blend.h"
 #include "ui/PngImage.h"
 #include "win/Gdi.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 #include <zlib.h>
 
 #include <string>
 #include <vector>
 
+using testing_support::PngColour;
+using testing_support::PngFile;
 using ui::PngError;
 using ui::TPngImage;
 
 namespace {
-
-// A PNG file written by libpng's simplified API from pixels in `format`.
-std::string Encode(int width, int height, png_uint_32 format, const std::vector<std::uint8_t> &pixels,
-                   const std::vector<std::uint8_t> &colormap = {})
-{
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = format;
-    image.colormap_entries = static_cast<png_uint_32>(colormap.size() / 4);
-    png_alloc_size_t size = 0;
-    const void *map = colormap.empty() ? nullptr : colormap.data();
-    EXPECT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, map));
-    std::string bytes(size, '\0');
-    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, map));
-    bytes.resize(size);
-    return bytes;
-}
 
 std::vector<std::uint8_t> Bgra(std::initializer_list<std::uint8_t> bytes)
 {
@@ -67,7 +50,7 @@ private:
 TEST(PngDecode, RgbaPicturesKeepEveryChannelExactly)
 {
     // R, G, B, A per pixel in the file.
-    const std::string file = Encode(2, 2, PNG_FORMAT_RGBA, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 1, 2, 3, 4});
+    const std::string file = PngFile(2, 2, PngColour::Rgba, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 1, 2, 3, 4});
     const TPngImage image = TPngImage::Decode(file);
     EXPECT_EQ(image.Width(), 2);
     EXPECT_EQ(image.Height(), 2);
@@ -76,23 +59,23 @@ TEST(PngDecode, RgbaPicturesKeepEveryChannelExactly)
 
 TEST(PngDecode, PicturesWithoutAlphaBecomeOpaque)
 {
-    EXPECT_EQ(TPngImage::Decode(Encode(2, 1, PNG_FORMAT_RGB, {10, 20, 30, 40, 50, 60})).Pixels(),
+    EXPECT_EQ(TPngImage::Decode(PngFile(2, 1, PngColour::Rgb, {10, 20, 30, 40, 50, 60})).Pixels(),
               Bgra({30, 20, 10, 255, 60, 50, 40, 255}));
-    EXPECT_EQ(TPngImage::Decode(Encode(2, 1, PNG_FORMAT_GRAY, {7, 200})).Pixels(),
+    EXPECT_EQ(TPngImage::Decode(PngFile(2, 1, PngColour::Gray, {7, 200})).Pixels(),
               Bgra({7, 7, 7, 255, 200, 200, 200, 255}));
-    EXPECT_EQ(TPngImage::Decode(Encode(1, 1, PNG_FORMAT_GA, {9, 100})).Pixels(), Bgra({9, 9, 9, 100}));
+    EXPECT_EQ(TPngImage::Decode(PngFile(1, 1, PngColour::GrayAlpha, {9, 100})).Pixels(), Bgra({9, 9, 9, 100}));
 }
 
 TEST(PngDecode, PaletteTransparencyBecomesAlpha)
 {
     // Two palette entries, the second fully transparent.
-    const std::string file = Encode(3, 1, PNG_FORMAT_RGBA_COLORMAP, {0, 1, 0}, {10, 20, 30, 255, 40, 50, 60, 0});
+    const std::string file = PngFile(3, 1, PngColour::Palette, {0, 1, 0}, {10, 20, 30, 255, 40, 50, 60, 0});
     EXPECT_EQ(TPngImage::Decode(file).Pixels(), Bgra({30, 20, 10, 255, 60, 50, 40, 0, 30, 20, 10, 255}));
 }
 
 TEST(PngDecode, CorruptDataIsAClearErrorNeverACrash)
 {
-    const std::string good = Encode(4, 4, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(64, 0x80));
+    const std::string good = PngFile(4, 4, PngColour::Rgba, std::vector<std::uint8_t>(64, 0x80));
     EXPECT_THROW(TPngImage::Decode(""), PngError);
     EXPECT_THROW(TPngImage::Decode("GIF89a and more bytes"), PngError);
     for (std::size_t length = 8; length < good.size(); length += 3)
@@ -115,7 +98,7 @@ TEST(PngDecode, CorruptDataIsAClearErrorNeverACrash)
 
 TEST(PngDecode, RefusesGiantPicturesBeforeAllocating)
 {
-    std::string file = Encode(1, 1, PNG_FORMAT_RGBA, {1, 2, 3, 4});
+    std::string file = PngFile(1, 1, PngColour::Rgba, {1, 2, 3, 4});
     // IHDR data starts at byte 16 (width, height), its CRC follows 13 bytes later.
     const auto putBigEndian = [&file](std::size_t at, std::uint32_t value) {
         for (int i = 0; i < 4; ++i)
@@ -133,7 +116,7 @@ TEST(PngDraw, BlendsOverWhatIsAlreadyOnTheCanvas)
     Canvas canvas(4, 1, 0xFFFFFF);
     // Black at alpha 128, transparent red, opaque blue, green at alpha 64.
     const TPngImage image =
-        TPngImage::Decode(Encode(4, 1, PNG_FORMAT_RGBA, {0, 0, 0, 128, 255, 0, 0, 0, 0, 0, 255, 255, 0, 255, 0, 64}));
+        TPngImage::Decode(PngFile(4, 1, PngColour::Rgba, {0, 0, 0, 128, 255, 0, 0, 0, 0, 0, 255, 255, 0, 255, 0, 64}));
     image.Draw(canvas.dc(), {0, 0, 4, 1});
     EXPECT_EQ(canvas.at(0, 0), 0x7F7F7Fu);
     EXPECT_EQ(canvas.at(1, 0), 0xFFFFFFu);
@@ -145,7 +128,7 @@ TEST(PngDraw, BlendsOverWhatIsAlreadyOnTheCanvas)
 TEST(PngDraw, DrawsAtTheTargetInLogicalCoordinatesAndOnlyThere)
 {
     Canvas canvas(6, 6, 0x000000);
-    const TPngImage image = TPngImage::Decode(Encode(2, 2, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(16, 255)));
+    const TPngImage image = TPngImage::Decode(PngFile(2, 2, PngColour::Rgba, std::vector<std::uint8_t>(16, 255)));
     SetViewportOrgEx(canvas.dc(), 1, 1, nullptr);
     image.Draw(canvas.dc(), {2, 3, 4, 5});
     for (int y = 0; y < 6; ++y)
@@ -156,7 +139,7 @@ TEST(PngDraw, DrawsAtTheTargetInLogicalCoordinatesAndOnlyThere)
 TEST(PngDraw, ClippingLimitsTheWork)
 {
     Canvas canvas(4, 4, 0x000000);
-    const TPngImage image = TPngImage::Decode(Encode(4, 4, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(64, 255)));
+    const TPngImage image = TPngImage::Decode(PngFile(4, 4, PngColour::Rgba, std::vector<std::uint8_t>(64, 255)));
     IntersectClipRect(canvas.dc(), 1, 1, 3, 3);
     image.Draw(canvas.dc(), {0, 0, 4, 4});
     EXPECT_EQ(canvas.at(0, 0), 0u);
@@ -168,7 +151,7 @@ TEST(PngDraw, ClippingLimitsTheWork)
 TEST(PngDraw, AnotherTargetSizeTakesTheNearestSourcePixel)
 {
     Canvas canvas(4, 2, 0x000000);
-    const TPngImage image = TPngImage::Decode(Encode(2, 1, PNG_FORMAT_RGBA, {255, 0, 0, 255, 0, 0, 255, 255}));
+    const TPngImage image = TPngImage::Decode(PngFile(2, 1, PngColour::Rgba, {255, 0, 0, 255, 0, 0, 255, 255}));
     image.Draw(canvas.dc(), {0, 0, 4, 2});
     // Columns 0..3 scale to 0, 0.5, 1, 1.5: rounded 0, 1, 1, 1 (the last kept inside).
     EXPECT_EQ(canvas.at(0, 0), 0xFF0000u);
@@ -185,7 +168,7 @@ TEST(PngDraw, AnOpaquePictureShowsTheRightPixelsInAnyClippedPart)
         for (int x = 0; x < 4; ++x)
             pixels.insert(pixels.end(),
                           {static_cast<std::uint8_t>(40 * x), static_cast<std::uint8_t>(40 * y), 7, 255});
-    const TPngImage image = TPngImage::Decode(Encode(4, 5, PNG_FORMAT_RGBA, pixels));
+    const TPngImage image = TPngImage::Decode(PngFile(4, 5, PngColour::Rgba, pixels));
     Canvas canvas(6, 7, 0x000000);
     IntersectClipRect(canvas.dc(), 2, 3, 5, 6);
     image.Draw(canvas.dc(), {1, 1, 5, 6});

@@ -2,6 +2,7 @@
 #include "install/ShellLink.h"
 
 #include "tests/support/TestFiles.h"
+#include "tests/support/TestThread.h"
 #include "win/ComPtr.h"
 
 #include <windows.h>
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
 
 using testing_support::FileExists;
 using testing_support::FolderExists;
@@ -257,7 +257,7 @@ TEST_F(ShortcutTest, WithoutComOnTheThreadNothingIsWrittenAndAnErrorIsRaised)
 {
     std::string programError;
     std::string linkError;
-    std::thread([&] {
+    testing_support::TestThread([&] {
         try {
             CreateProgramShortcuts(installed.dir(), true, true);
         } catch (const std::runtime_error &error) {
