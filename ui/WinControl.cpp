@@ -246,6 +246,10 @@ void TWinControl::BoundsChanged(const RECT &previous)
         SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         settingBounds_ = false;
     }
+    // What lies beneath a child window changes when it moves; a page's own
+    // pixels stay the same.
+    if (Parent())
+        paintCache_.StaleAll();
     if (resized && !settingBounds_)
         Resized();
 }
@@ -260,12 +264,15 @@ void TWinControl::Resized()
 
 void TWinControl::VisibleChanged()
 {
+    if (!Visible())
+        paintCache_.Release();
     if (handle_)
         ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWinControl::EnabledChanged()
 {
+    paintCache_.StaleAll();
     if (handle_)
         EnableWindow(handle_, Enabled());
 }

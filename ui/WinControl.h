@@ -5,6 +5,7 @@
 // messages are cracked there into the typed virtual calls of TControl and of
 // this class.
 #include "ui/Control.h"
+#include "ui/PaintCache.h"
 
 #include <vector>
 
@@ -112,6 +113,9 @@ private:
     void CreateWindowHandle();
     void DestroyWindowHandle();
     void PaintBuffered();
+    // Marks the faces of the windowed children within `area` (all for null)
+    // as changed.
+    void StaleChildrenWithin(const RECT *area);
     void PaintGraphicChildren(HDC dc, const TControl *stopAt, const RECT *overlapping);
     TControl *ControlAt(int x, int y);
     void MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -122,6 +126,7 @@ private:
     HWND handle_ = nullptr;
     WNDPROC defaultProc_ = nullptr;
     std::vector<TControl *> controls_;
+    TPaintCache paintCache_;
     TControl *hover_ = nullptr;
     TControl *capture_ = nullptr;
     bool trackingLeave_ = false;

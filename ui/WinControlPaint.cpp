@@ -7,14 +7,29 @@ namespace ui {
 
 void TWinControl::Invalidate()
 {
+    paintCache_.StaleAll();
+    StaleChildrenWithin(nullptr);
     if (handle_)
         InvalidateRect(handle_, nullptr, FALSE);
 }
 
 void TWinControl::InvalidateArea(const RECT &area)
 {
+    paintCache_.Stale(area);
+    StaleChildrenWithin(&area);
     if (handle_)
         InvalidateRect(handle_, &area, FALSE);
+}
+
+void TWinControl::StaleChildrenWithin(const RECT *area)
+{
+    // A windowed child paints what lies beneath it into its own face.
+    for (TControl *control : controls_) {
+        RECT common;
+        const RECT bounds = control->BoundsRect();
+        if (control->Windowed() && (!area || IntersectRect(&common, &bounds, area)))
+            static_cast<TWinControl *>(control)->paintCache_.StaleAll();
+    }
 }
 
 void TWinControl::Update()
@@ -41,19 +56,11 @@ void TWinControl::PaintBuffered()
 {
     win::PaintDC paint(handle_);
     const RECT &area = paint.area();
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0)
+    if (IsRectEmpty(&area))
         return;
-    win::MemoryDC memory(paint.get());
-    win::Bitmap bitmap(CreateCompatibleBitmap(paint.get(), width, height));
-    {
-        win::SelectedObject selected(memory.get(), bitmap.get());
-        SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
-        PaintTo(memory.get());
-        SetViewportOrgEx(memory.get(), 0, 0, nullptr);
-        BitBlt(paint.get(), area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
-    }
+    const HDC pixels = paintCache_.Refresh(paint.get(), ClientSize(), [this](HDC dc) { PaintTo(dc); });
+    BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, pixels, area.left,
+           area.top, SRCCOPY);
 }
 
 void TWinControl::PaintGraphicChildren(HDC dc, const TControl *stopAt, const RECT *overlapping)

@@ -1,4 +1,5 @@
 #include "TestPage.h"
+#include "tests/support/PixelCapture.h"
 
 #include "ui/Application.h"
 #include "ui/Blend.h"
@@ -27,21 +28,6 @@ protected:
     void Mouse(UINT message, WPARAM keys, int x, int y)
     {
         SendMessageA(page->Handle(), message, keys, MAKELPARAM(x, y));
-    }
-
-    // The 32-bit pixels PaintBeneath (or PaintTo) leaves in a fresh canvas.
-    template <typename Paint> std::vector<std::uint32_t> Capture(int width, int height, Paint paint)
-    {
-        win::WindowDC screen(nullptr);
-        win::MemoryDC memory(screen.get());
-        win::DibSection dib(screen.get(), width, height);
-        win::SelectedObject selected(memory.get(), dib.get());
-        paint(memory.get());
-        GdiFlush();
-        std::vector<std::uint32_t> pixels(dib.bits(), dib.bits() + width * height);
-        for (auto &pixel : pixels)
-            pixel &= 0xFFFFFF;
-        return pixels;
     }
 
     ui::TApplication application;
@@ -205,7 +191,7 @@ TEST_F(ControlTest, PaintBeneathAWindowedControlPaintsTheBackgroundAndEveryOverl
          "    Color = $0000FF00\n  end\n");
     const auto pixels = Capture(10, 10, [&](HDC dc) {
         page->PaintBeneath(page->Field<ui::TButton>("B"), dc);
-    });
+    }).pixels;
     EXPECT_EQ(pixels[0], kBlue);            // page (8, 8): L2 over L1
     EXPECT_EQ(pixels[6 * 10 + 6], kBlue);   // (14, 14): L2
     EXPECT_EQ(pixels[7 * 10 + 7], kRed);    // (15, 15): the page's colour
@@ -223,7 +209,7 @@ TEST_F(ControlTest, PaintBeneathAGraphicControlPaintsOnlyWhatLiesBeforeIt)
     const auto pixels = Capture(10, 10, [&](HDC dc) {
         page->PaintBeneath(page->Field<ui::TLabel>("L2"), dc);
         copyMarked = page->PaintingCopy();
-    });
+    }).pixels;
     EXPECT_EQ(pixels[0], kGreen);         // (5, 5): L1 only, neither L2 nor L3
     EXPECT_EQ(pixels[6 * 10 + 6], kRed);  // (11, 11): the page
     EXPECT_FALSE(copyMarked) << "the copy mark lasts only while the copy is painted";
@@ -233,7 +219,7 @@ TEST_F(ControlTest, APagePaintsItsColourThenItsPicturesBlendedInZOrder)
 {
     Load("  object Glyph: TImage\n    Left = 3\n    Top = 4\n    Picture.Png = 'GLYPH'\n  end\n");
     const auto &picture = *page->Field<ui::TImage>("Glyph").Picture().Graphic();
-    const auto pixels = Capture(200, 100, [&](HDC dc) { page->PaintTo(dc); });
+    const auto pixels = Capture(200, 100, [&](HDC dc) { page->PaintTo(dc); }).pixels;
     EXPECT_EQ(pixels[0], kRed);
     for (int y = 0; y < picture.Height(); ++y) {
         for (int x = 0; x < picture.Width(); ++x) {

@@ -8,6 +8,7 @@
 #include "skin/bsSkinCheckRadioBox.h"
 #include "skin/bsSkinData.h"
 #include "skin/bsSkinPaint.h"
+#include "ui/Label.h"
 
 #include <gtest/gtest.h>
 
@@ -291,4 +292,34 @@ TEST_F(CheckRadioBoxTest, SpaceTogglesTheFocusedBoxOnReleaseAndGroupsUncheckEach
     EXPECT_TRUE(b.Checked());
     EXPECT_TRUE(c.Checked());
     EXPECT_EQ(page->clicks, (std::vector<ui::TObject *>{&a, &b}));
+}
+
+// A window repainted from outside shows its last face again, but never a
+// stale one: whatever changed beneath the box, in the box, or where the box
+// now lies shows at the next repaint.
+TEST_F(CheckRadioBoxTest, ARepaintShowsWhatChangedBeneathTheBoxSinceTheLastOne)
+{
+    page = LoadTestPage(application, "  object Under: TLabel\n    AutoSize = False\n    Left = 0\n    Top = 0\n"
+                                     "    Width = 160\n    Height = 30\n    Color = $0000FF00\n  end\n"
+                                     "  object A: TbsSkinCheckRadioBox\n    Left = 5\n    Top = 2\n    Width = 150\n"
+                                     "    Height = 25\n    Caption = 'W'\n  end\n");
+    auto &box = Box("A");
+    const auto shown = [&] {
+        RedrawWindow(box.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return ShownPixels(box.Handle(), 150, 25);
+    };
+    const int m = 25 / 2;
+    EXPECT_EQ(shown()(140, m), kGreen);
+    EXPECT_EQ(shown()(140, m), kGreen) << "a second repaint with nothing changed";
+
+    page->Field<ui::TLabel>("Under").SetColor(ui::TColor(0xFF0000)); // blue, as BGR
+    EXPECT_EQ(shown()(140, m), kBlue) << "the label beneath changed";
+
+    box.SetChecked(true);
+    EXPECT_EQ(shown()(7, m), 0x000000u) << "the box's own tick";
+
+    box.SetLeft(150);
+    const Capture moved = shown();
+    EXPECT_EQ(moved(5, m), kBlue) << "still over the label";
+    EXPECT_EQ(moved(140, m), kWhite) << "beyond the label: the page";
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A page for the toolkit's tests, built from a layout text; its handlers
-// record what reached them. Also the capture of a face into plain pixels.
+// record what reached them.
 #include "skin/bsRegister.h"
+#include "tests/support/PixelCapture.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "win/Gdi.h"
@@ -46,26 +47,6 @@ inline std::unique_ptr<TSkinTestPage> LoadTestPage(ui::TApplication &application
     application.ProcessMessages();
     return page;
 }
-
-// What `paint` leaves in a fresh 32-bit canvas, as 0x00RRGGBB pixels.
-struct Capture {
-    template <typename Paint> Capture(int width, int height, Paint paint) : width(width)
-    {
-        win::WindowDC screen(nullptr);
-        win::MemoryDC memory(screen.get());
-        win::DibSection dib(screen.get(), width, height);
-        win::SelectedObject selected(memory.get(), dib.get());
-        paint(memory.get());
-        GdiFlush();
-        pixels.assign(dib.bits(), dib.bits() + width * height);
-        for (auto &pixel : pixels)
-            pixel &= 0xFFFFFF;
-    }
-    std::uint32_t operator()(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
-
-    int width;
-    std::vector<std::uint32_t> pixels;
-};
 
 // A system colour as a DIB pixel.
 inline std::uint32_t SystemPixel(int index)
