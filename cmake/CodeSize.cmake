@@ -9,3 +9,17 @@ foreach(_language C CXX)
 endforeach()
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
+# The linker keeps every unwind section, and they name every function, so
+# --gc-sections alone drops no code: every program is linked through a
+# wrapper that finds the dead functions first (tools/link-live-code.py). The
+# roots are the routines that only unwind data refers to.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(_unwind_roots --root __gxx_personality_seh0 --root __C_specific_handler)
+else()
+  set(_unwind_roots --root ___gxx_personality_v0)
+endif()
+foreach(_language C CXX)
+  set(CMAKE_${_language}_LINKER_LAUNCHER
+      "${Python3_EXECUTABLE};${CMAKE_SOURCE_DIR}/tools/link-live-code.py;${_unwind_roots};--")
+endforeach()
