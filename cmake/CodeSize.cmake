@@ -12,11 +12,11 @@ add_link_options(-Wl,--gc-sections)
 # The linker keeps every unwind section, and they name every function, so
 # --gc-sections alone drops no code: every program is linked through a
 # wrapper that finds the dead functions first (tools/link-live-code.py). The
-# roots are the routines that only unwind data refers to.
+# i686's DWARF unwind tables are the only ones to name the C++ personality
+# routine, which must stay.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(_unwind_roots --root __gxx_personality_seh0 --root __C_specific_handler)
-else()
+set(_unwind_roots "")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(_unwind_roots --root ___gxx_personality_v0)
 endif()
 foreach(_language C CXX)

@@ -1,20 +1,25 @@
 #!/usr/bin/env python3
 """Links a program with only the code that is reachable, unwind data included.
 
-The PE linker's default script keeps every unwind section (.eh_frame on i686,
-.pdata and .xdata on x86_64), and those refer to every function they
-describe: with them as roots, --gc-sections cannot drop one function. This
-wrapper links twice:
-  1. with a script that makes the unwind sections ordinary ones, printing the
-     sections that nothing reaches. The roots that only unwind data names (the
-     personality routine, the SEH handler) are kept with -u, and the
-     language-specific data is kept by the default script, so the exception
-     machinery stays whole. This program is thrown away.
+The PE linker's default script keeps every unwind section, and the ones that
+name a function's code (.eh_frame on i686, .pdata on x86_64) refer to every
+function there is: with them as roots, --gc-sections cannot drop one
+function. This wrapper links twice:
+  1. with a script in which those two are ordinary sections, printing the
+     sections that nothing reaches. Everything else the exception machinery
+     needs stays reachable: the x86_64 unwind data proper (.xdata) and the
+     language-specific tables (.gcc_except_table) are still kept, with the
+     personality routine and the types that catch clauses name; the i686
+     personality routine, which only .eh_frame names, is kept with -u (--root).
+     This program is thrown away.
   2. with the default script plus a /DISCARD/ list of those dead functions
      and their own unwind sections.
+The linker resolves a reference to a discarded section silently, so the first
+pass must see every reference the second one keeps: it does, since the two
+differ only in the unwind entries of dead functions.
 A function's unwind data sits in a section of its own (.pdata$f, .xdata$f,
-.eh_frame$f) when the compiler emits it that way; the DWARF entries that GCC
-writes into an object's shared .eh_frame stay, and their code address
+.eh_frame$f) except for the DWARF entries of non-inline functions, which GCC
+writes into the object's shared .eh_frame: those stay, and their code address
 (relocated against a discarded section) falls outside the code.
 
 Usage, as CMake's linker launcher:
@@ -26,7 +31,7 @@ import subprocess
 import sys
 import tempfile
 
-UNWIND_KEEP = re.compile(r"KEEP\s*\(\s*(\*\(\.(?:eh_frame|pdata|xdata)\*\))\s*\)")
+UNWIND_KEEP = re.compile(r"KEEP\s*\(\s*(\*\(\.(?:eh_frame|pdata)\*\))\s*\)")
 DEAD_CODE = re.compile(r"removing unused section '(\.text[^'\[]*)(?:\[[^']*\])?' in file '([^']*)'")
 UNWIND_PREFIXES = (".eh_frame", ".pdata", ".xdata")
 
