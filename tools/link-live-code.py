@@ -47,9 +47,10 @@ def default_script(driver):
 
 
 def file_pattern(name):
-    """ld prints an archive member as 'lib.a(member)'; a script names it 'lib.a:member'."""
+    """ld prints an archive member as 'lib.a(member)'; a script names it 'lib.a:member'.
+    Quoted, the name is taken as it is, not as a wildcard."""
     member = re.fullmatch(r"(.*)\(([^()]*)\)", name)
-    return f"{member.group(1)}:{member.group(2)}" if member else name
+    return f'"{member.group(1)}:{member.group(2)}"' if member else f'"{name}"'
 
 
 def discard_list(gc_report):
@@ -73,7 +74,7 @@ def main():
     script = default_script(command[0])
     unwind_as_code, replaced = UNWIND_KEEP.subn(r"\1", script)
     if replaced == 0:
-        sys.exit("link-live-code: the default script keeps no unwind sections; nothing to do differently")
+        sys.exit("link-live-code: the linker's default script no longer keeps .eh_frame or .pdata")
 
     with tempfile.TemporaryDirectory() as scratch:
         probe_script = os.path.join(scratch, "probe.ld")
