@@ -150,24 +150,29 @@ build_host_packer() {
 
 # Optimised for size: decoding the pages' pictures takes no measurably longer
 # than at -O3 (most of it is zlib's inflate). Each function in a section of
-# its own lets the programs' linker drop what they never call. The stamp names
+# its own lets the programs' linker drop what they never call. On i686 the
+# library carries no DWARF unwind tables: no C++ exception passes through its
+# frames (its errors leave by longjmp, which on i686 needs no tables), while
+# x86_64's longjmp unwinds through the frames by their tables. The stamp names
 # the configuration, so a folder built with an earlier one is rebuilt.
 build_libpng() {
   local arch=$1 out=$deps/$arch/libpng
-  [ -f "$out/.built-read-only" ] && return
+  [ -f "$out/.built-read-only-lean" ] && return
+  local cflags='-ffunction-sections -fdata-sections'
+  [ "$arch" = i686 ] && cflags+=' -fno-asynchronous-unwind-tables'
   log "building libpng (read-only) for $arch"
   local sysroot=/usr/$arch-w64-mingw32
   rm -rf "$deps/$arch/obj-libpng" "$out"
   cmake -S "$deps/src/libpng" -B "$deps/$arch/obj-libpng" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_INSTALL_PREFIX="$out" \
-    -DCMAKE_C_FLAGS='-ffunction-sections -fdata-sections' \
+    -DCMAKE_C_FLAGS="$cflags" \
     -DDFA_XTRA="$root/tools/libpng/read-only.dfa" \
     -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
     -DZLIB_LIBRARY="$sysroot/lib/libz.a" -DZLIB_INCLUDE_DIR="$sysroot/include" >/dev/null
   cmake --build "$deps/$arch/obj-libpng" >/dev/null
   cmake --install "$deps/$arch/obj-libpng" >/dev/null
-  touch "$out/.built-read-only"
+  touch "$out/.built-read-only-lean"
 }
 
 install_packages
