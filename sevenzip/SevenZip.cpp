@@ -5,6 +5,7 @@
 #include "sevenzip/OperationResult.h"
 #include "sevenzip/T7zStream.h"
 #include "win/FileSystem.h"
+#include "win/OleAuto.h"
 #include "win/PathText.h"
 #include "win/PropVariant.h"
 #include "win/ScopeExit.h"
@@ -28,7 +29,7 @@ static_assert(sizeof(PROPVARIANT) == (sizeof(void *) == 8 ? 24 : 16));
 
 HRESULT CopyPassword(const std::wstring &password, BSTR *copy)
 {
-    *copy = SysAllocStringLen(password.data(), static_cast<UINT>(password.size()));
+    *copy = win::AllocateBstr(password.data(), static_cast<UINT>(password.size()));
     return *copy ? S_OK : E_OUTOFMEMORY;
 }
 

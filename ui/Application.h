@@ -69,7 +69,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Dispatch(MSG &message);
 
-    // The executable's pictures, each decoded once when a layout first names it.
+    // The executable's pictures, each checked when a layout first names it
+    // and decoded once when first drawn.
     PictureStore pictures_;
     bool comInitialised_ = false;
     HWND handle_ = nullptr;

@@ -235,7 +235,7 @@ void LayoutReader::Png(const LayoutValue &value, std::function<void(std::shared_
         Fail(std::string("expected a picture resource name, found ") + KindName(value.kind));
     std::shared_ptr<const TPngImage> picture;
     try {
-        picture = pictures_ ? pictures_->Find(value.text) : PictureStore::Decode(value.text);
+        picture = pictures_ ? pictures_->Find(value.text) : PictureStore::Read(value.text);
     } catch (const PngError &error) {
         Fail("picture '" + value.text + "': " + error.what());
     }

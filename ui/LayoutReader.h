@@ -31,8 +31,8 @@ public:
 
 class LayoutReader {
 public:
-    // Pictures come from `pictures`, decoded once and shared; without a store
-    // each is decoded where it is named.
+    // Pictures come from `pictures`, checked and decoded once and shared;
+    // without a store each is read where it is named.
     explicit LayoutReader(TForm &form, PictureStore *pictures = nullptr);
 
     // Reads the layout text into the form: the root object's properties go to
@@ -66,8 +66,9 @@ public:
     void Reference(const LayoutValue &value, std::function<void(TComponent &)> assign);
 
     // Hands the PNG picture bound into the executable as a resource of type
-    // PNG to `assign` once it is decoded, before any component's Loaded. A
-    // picture that cannot be decoded fails the layout like any other error.
+    // PNG to `assign` once it is checked, before any component's Loaded; it
+    // is decoded when first drawn. A picture that fails the check fails the
+    // layout like any other error.
     void Png(const LayoutValue &value, std::function<void(std::shared_ptr<const TPngImage>)> assign);
 
     [[noreturn]] void Fail(const std::string &message) const;

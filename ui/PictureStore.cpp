@@ -6,12 +6,12 @@
 
 namespace ui {
 
-std::shared_ptr<const TPngImage> PictureStore::Decode(const std::string &resource)
+std::shared_ptr<const TPngImage> PictureStore::Read(const std::string &resource)
 {
     const std::string_view bytes = win::ResourceBytes(resource.c_str(), "PNG");
     if (bytes.empty())
         return nullptr;
-    return std::make_shared<const TPngImage>(TPngImage::Decode(bytes));
+    return std::make_shared<const TPngImage>(TPngImage::DecodeWhenNeeded(bytes));
 }
 
 std::shared_ptr<const TPngImage> PictureStore::Find(const std::string &resource)
@@ -22,7 +22,7 @@ std::shared_ptr<const TPngImage> PictureStore::Find(const std::string &resource)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     auto &picture = pictures_[key];
     if (!picture)
-        picture = Decode(resource);
+        picture = Read(resource);
     return picture;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The executable's PNG pictures (resources of type PNG), each decoded once,
-// when first asked for, and shared by every control that shows it.
+// The executable's PNG pictures (resources of type PNG), each checked when a
+// layout first names it, decoded once when first drawn, and shared by every
+// control that shows it.
 #include "ui/PngImage.h"
 
 #include <map>
@@ -15,9 +16,9 @@ public:
     // A corrupt picture raises its PngError.
     std::shared_ptr<const TPngImage> Find(const std::string &resource);
 
-    // Decodes the named picture without keeping it; null when there is no
-    // such resource.
-    static std::shared_ptr<const TPngImage> Decode(const std::string &resource);
+    // The named picture, not kept in the store; null when there is no such
+    // resource. A corrupt picture raises its PngError.
+    static std::shared_ptr<const TPngImage> Read(const std::string &resource);
 
 private:
     std::map<std::string, std::shared_ptr<const TPngImage>> pictures_;

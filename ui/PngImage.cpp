@@ -4,6 +4,7 @@
 #include "win/Gdi.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -78,42 +79,117 @@ bool ReadRows(png_structp png, png_bytepp rows)
     return true;
 }
 
+// libpng over a PNG file in memory: the header is read on construction, the
+// pixels on request.
+class PngReader {
+public:
+    explicit PngReader(std::string_view bytes)
+        : source_{reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size(), 0, {}}
+    {
+        if (bytes.size() < 8 || png_sig_cmp(source_.data, 0, 8) != 0)
+            throw PngError("Invalid PNG picture: not a PNG file");
+        read_.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source_, OnError, OnWarning);
+        if (!read_.png)
+            throw PngError("Invalid PNG picture: out of memory");
+        read_.info = png_create_info_struct(read_.png);
+        if (!read_.info)
+            throw PngError("Invalid PNG picture: out of memory");
+        png_set_read_fn(read_.png, &source_, OnRead);
+        png_set_user_limits(read_.png, kMaxSide, kMaxSide);
+        if (!ReadHeader(read_.png, read_.info, &width_, &height_))
+            Fail();
+    }
+    PngReader(const PngReader &) = delete;
+    PngReader &operator=(const PngReader &) = delete;
+
+    int Width() const { return static_cast<int>(width_); }
+    int Height() const { return static_cast<int>(height_); }
+
+    std::vector<std::uint8_t> ReadPixels()
+    {
+        std::vector<std::uint8_t> pixels(std::size_t{width_} * height_ * 4);
+        std::vector<png_bytep> rows(height_);
+        for (png_uint_32 y = 0; y < height_; ++y)
+            rows[y] = pixels.data() + std::size_t{y} * width_ * 4;
+        if (!ReadRows(read_.png, rows.data()))
+            Fail();
+        return pixels;
+    }
+
+private:
+    [[noreturn]] void Fail() const { throw PngError(std::string("Invalid PNG picture: ") + source_.message); }
+
+    Source source_;
+    ReadStruct read_;
+    png_uint_32 width_ = 0;
+    png_uint_32 height_ = 0;
+};
+
+std::uint32_t BigEndian(const unsigned char *bytes)
+{
+    return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// Walks the chunks after the signature up to IEND as a full decode would
+// read them: each must lie within the file, and a critical chunk's checksum
+// must match (libpng skips an ancillary chunk whose checksum fails).
+void CheckChunks(std::string_view bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (std::size_t at = 8;;) {
+        if (bytes.size() - at < 12 || BigEndian(data + at) > bytes.size() - at - 12)
+            throw PngError("Invalid PNG picture: the picture data ends early");
+        const std::uint32_t length = BigEndian(data + at);
+        const unsigned char *type = data + at + 4;
+        const bool critical = (type[0] & 0x20) == 0;
+        if (critical && crc32(0, type, 4 + length) != BigEndian(type + 4 + length))
+            throw PngError("Invalid PNG picture: a chunk fails its CRC check");
+        if (std::memcmp(type, "IEND", 4) == 0)
+            return;
+        at += 12 + std::size_t{length};
+    }
+}
+
 } // namespace
 
 TPngImage TPngImage::Decode(std::string_view bytes)
 {
-    if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) != 0)
-        throw PngError("Invalid PNG picture: not a PNG file");
-    Source source{reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size(), 0, {}};
-    ReadStruct read;
-    read.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnError, OnWarning);
-    if (!read.png)
-        throw PngError("Invalid PNG picture: out of memory");
-    read.info = png_create_info_struct(read.png);
-    if (!read.info)
-        throw PngError("Invalid PNG picture: out of memory");
-    png_set_read_fn(read.png, &source, OnRead);
-    png_set_user_limits(read.png, kMaxSide, kMaxSide);
-
-    png_uint_32 width = 0;
-    png_uint_32 height = 0;
-    if (!ReadHeader(read.png, read.info, &width, &height))
-        throw PngError(std::string("Invalid PNG picture: ") + source.message);
-    std::vector<std::uint8_t> pixels(std::size_t{width} * height * 4);
-    std::vector<png_bytep> rows(height);
-    for (png_uint_32 y = 0; y < height; ++y)
-        rows[y] = pixels.data() + std::size_t{y} * width * 4;
-    if (!ReadRows(read.png, rows.data()))
-        throw PngError(std::string("Invalid PNG picture: ") + source.message);
-    return TPngImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
+    PngReader reader(bytes);
+    return TPngImage(reader.Width(), reader.Height(), reader.ReadPixels());
 }
 
-TPngImage::TPngImage(int width, int height, std::vector<std::uint8_t> pixels)
-    : width_(width), height_(height), pixels_(std::move(pixels))
+TPngImage TPngImage::DecodeWhenNeeded(std::string_view bytes)
 {
+    const PngReader reader(bytes);
+    CheckChunks(bytes);
+    return TPngImage(reader.Width(), reader.Height(), bytes);
+}
+
+TPngImage::TPngImage(int width, int height, std::vector<std::uint8_t> pixels) : width_(width), height_(height)
+{
+    SetPixels(std::move(pixels));
+}
+
+TPngImage::TPngImage(int width, int height, std::string_view pending)
+    : width_(width), height_(height), pending_(pending)
+{
+}
+
+void TPngImage::SetPixels(std::vector<std::uint8_t> pixels) const
+{
+    pixels_ = std::move(pixels);
     opaque_ = true;
     for (std::size_t i = 3; i < pixels_.size() && opaque_; i += 4)
         opaque_ = pixels_[i] == 255;
+}
+
+const std::vector<std::uint8_t> &TPngImage::Pixels() const
+{
+    if (!pending_.empty()) {
+        SetPixels(PngReader(pending_).ReadPixels());
+        pending_ = {};
+    }
+    return pixels_;
 }
 
 TPngImage TPngImage::FromPixels(int width, int height, std::vector<std::uint8_t> pixels)
@@ -137,6 +213,7 @@ void TPngImage::Draw(HDC dc, const RECT &target) const
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const bool natural = targetWidth == width_ && targetHeight == height_;
+    Pixels(); // a picture read with DecodeWhenNeeded is decoded now
     if (natural && opaque_) {
         CopyOpaque(dc, target, area);
         return;

@@ -1,6 +1,8 @@
 #pragma once
 // Ownership of a PROPVARIANT, cleared exactly once, and its value read as text,
 // integer or boolean.
+#include "win/OleAuto.h"
+
 #include <windows.h>
 
 #include <propidl.h>
@@ -22,7 +24,7 @@ public:
     // Empty unless the value is a string.
     std::wstring AsText() const
     {
-        return value_.vt == VT_BSTR && value_.bstrVal ? std::wstring(value_.bstrVal, SysStringLen(value_.bstrVal))
+        return value_.vt == VT_BSTR && value_.bstrVal ? std::wstring(value_.bstrVal, BstrLength(value_.bstrVal))
                                                       : std::wstring();
     }
     // Any integer type, cut to 32 bits; 0 for other types.

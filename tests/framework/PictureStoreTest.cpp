@@ -11,7 +11,8 @@ TEST(PictureStore, DecodesEachPictureOnceAndIgnoresTheCaseOfItsName)
     ASSERT_TRUE(glyph);
     EXPECT_EQ(glyph->Width(), 11);
     EXPECT_EQ(store.Find("glyph"), glyph);
-    EXPECT_EQ(PictureStore::Decode("glyph")->Pixels(), glyph->Pixels());
+    EXPECT_EQ(PictureStore::Read("glyph")->Pixels(), glyph->Pixels());
+    EXPECT_EQ(glyph->Pixels().size(), 11u * 11u * 4u);
 }
 
 TEST(PictureStore, ACorruptPictureRaisesItsError)
@@ -24,5 +25,5 @@ TEST(PictureStore, NoResourceNoPicture)
 {
     PictureStore store;
     EXPECT_FALSE(store.Find("NO_SUCH_PICTURE"));
-    EXPECT_FALSE(PictureStore::Decode("NO_SUCH_PICTURE"));
+    EXPECT_FALSE(PictureStore::Read("NO_SUCH_PICTURE"));
 }

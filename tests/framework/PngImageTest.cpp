@@ -55,6 +55,10 @@ TEST(PngDecode, RgbaPicturesKeepEveryChannelExactly)
     EXPECT_EQ(image.Width(), 2);
     EXPECT_EQ(image.Height(), 2);
     EXPECT_EQ(image.Pixels(), Bgra({0, 0, 255, 255, 0, 255, 0, 128, 255, 0, 0, 0, 3, 2, 1, 4}));
+    const TPngImage later = TPngImage::DecodeWhenNeeded(file);
+    EXPECT_EQ(later.Width(), 2);
+    EXPECT_EQ(later.Height(), 2);
+    EXPECT_EQ(later.Pixels(), image.Pixels());
 }
 
 TEST(PngDecode, PicturesWithoutAlphaBecomeOpaque)
@@ -73,13 +77,31 @@ TEST(PngDecode, PaletteTransparencyBecomesAlpha)
     EXPECT_EQ(TPngImage::Decode(file).Pixels(), Bgra({30, 20, 10, 255, 60, 50, 40, 0, 30, 20, 10, 255}));
 }
 
+// What a full decode refuses, the check of a picture decoded later refuses
+// at once.
 TEST(PngDecode, CorruptDataIsAClearErrorNeverACrash)
 {
+    const auto refused = [](const std::string &file) {
+        bool now = false;
+        bool atCheck = false;
+        try {
+            TPngImage::Decode(file);
+        } catch (const PngError &) {
+            now = true;
+        }
+        try {
+            TPngImage::DecodeWhenNeeded(file);
+        } catch (const PngError &) {
+            atCheck = true;
+        }
+        return now && atCheck;
+    };
     const std::string good = PngFile(4, 4, PngColour::Rgba, std::vector<std::uint8_t>(64, 0x80));
-    EXPECT_THROW(TPngImage::Decode(""), PngError);
-    EXPECT_THROW(TPngImage::Decode("GIF89a and more bytes"), PngError);
+    ASSERT_FALSE(refused(good));
+    EXPECT_TRUE(refused(""));
+    EXPECT_TRUE(refused("GIF89a and more bytes"));
     for (std::size_t length = 8; length < good.size(); length += 3)
-        EXPECT_THROW(TPngImage::Decode(good.substr(0, length)), PngError) << length;
+        EXPECT_TRUE(refused(good.substr(0, length))) << length;
     // Every byte of the image data, damaged, fails the chunk's CRC.
     const std::size_t idat = good.find("IDAT");
     ASSERT_NE(idat, std::string::npos);
@@ -87,8 +109,18 @@ TEST(PngDecode, CorruptDataIsAClearErrorNeverACrash)
     for (std::size_t i = idat + 4; i < idat + 4 + length; ++i) {
         std::string damaged = good;
         damaged[i] = static_cast<char>(damaged[i] ^ 0x55);
-        EXPECT_THROW(TPngImage::Decode(damaged), PngError) << i;
+        EXPECT_TRUE(refused(damaged)) << i;
     }
+    // Image data with a matching CRC that cannot be inflated gets past the
+    // check and fails when the pixels are first needed.
+    std::string undecodable = good;
+    undecodable[idat + 4] = 0;
+    const std::uint32_t crc = static_cast<std::uint32_t>(
+        crc32(0, reinterpret_cast<const Bytef *>(undecodable.data() + idat), static_cast<uInt>(4 + length)));
+    for (int i = 0; i < 4; ++i)
+        undecodable[idat + 4 + length + i] = static_cast<char>(crc >> (24 - 8 * i));
+    const TPngImage later = TPngImage::DecodeWhenNeeded(undecodable);
+    EXPECT_THROW(later.Pixels(), PngError);
     try {
         TPngImage::Decode("GIF89a and more bytes");
     } catch (const PngError &error) {
