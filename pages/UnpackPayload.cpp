@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr DWORD kChunkSize = 1 << 20;
+constexpr DWORD kChunkSize = 256 << 10;
 
 // This executable's own file, for reading.
 win::Handle OpenOwnFile()
