@@ -23,7 +23,7 @@ packages=(
   cmake ninja-build make dpkg-dev python3
   mingw-w64 mingw-w64-tools g++-mingw-w64-x86-64 g++-mingw-w64-i686
   libz-mingw-w64-dev libgtest-dev
-  wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei locales
+  wine wine64 xvfb xauth xdotool x11-utils imagemagick fonts-wqy-microhei locales
   7zip liblnk-utils optipng
   clang libclang-rt-14-dev zlib1g-dev
   osslsigncode openssl g++ patch

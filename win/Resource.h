@@ -2,6 +2,8 @@
 // Read-only access to the executable's own resources.
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace win {
@@ -12,5 +14,9 @@ std::string_view ResourceBytes(const char *name, const char *type);
 
 // The same for a raw-data (RCDATA) resource.
 std::string_view RawDataBytes(const char *name);
+
+// Where bytes of this executable's loaded image (a resource's, say) lie in its
+// file; none when they are not all within one section's data in the file.
+std::optional<std::uint64_t> FileOffsetOf(std::string_view imageBytes);
 
 } // namespace win
