@@ -23,8 +23,15 @@ larkview_slowed() {
 
 larkview_wine_create_prefix() {
   mkdir -p "$HOME"
-  timeout -k 10 "$(larkview_slowed 300)" wineboot -i >/dev/null 2>&1
-  timeout -k 10 "$(larkview_slowed 60)" wineserver -w
+  # The program that asks for the prefix can fail to load kernel32 while
+  # wineboot goes on making it (seen under emulation): the prefix is complete
+  # once every process of the server has ended.
+  timeout -k 10 "$(larkview_slowed 300)" wineboot -i >"$wine_root/wineboot.log" 2>&1 || true
+  timeout -k 10 "$(larkview_slowed 300)" wineserver -w
+  if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+    echo "wine-env: wineboot made no complete prefix (see $wine_root/wineboot.log)" >&2
+    return 1
+  fi
   local profile=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}
   [ -d "$profile" ] || profile=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
   # A fresh prefix links these to $HOME; real folders keep every test's
