@@ -176,6 +176,9 @@ setup() {
     log "creating the 32-bit prefix $WINEPREFIX (about 15 minutes)"
   fi
   larkview_wine_ready
+  # Every new server session boots the prefix again (wineboot and the
+  # services: minutes under emulation), so one server serves the whole run.
+  wineserver -p
 }
 
 # --- checks ----------------------------------------------------------------
