@@ -297,6 +297,8 @@ if [ "$(nice)" -lt 19 ]; then
   exec nice -n 19 "$0" "$@"
 fi
 trap finish EXIT
+# A stopped run still ends its prefix and removes its binfmt_misc entry.
+trap 'exit 130' INT TERM
 case ${1:-all} in
   setup) setup ;;
   all)
