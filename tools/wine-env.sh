@@ -2,6 +2,8 @@
 # of $LARKVIEW_TREE and offers:
 #   larkview_wine_ready   create the prefix and start the X server if needed
 #   larkview_wine_stop    end the prefix's wineserver and the X server
+#   larkview_slowed N     N seconds times LARKVIEW_SLOWDOWN (default 1), for
+#                         a Wine that runs that many times slower (emulated)
 # Creation is serialised with a lock, since CTest starts tests in parallel.
 
 LARKVIEW_TREE=$(realpath -m "$LARKVIEW_TREE")
@@ -15,10 +17,21 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=zh_CN.UTF-8
 unset LANGUAGE
 
+larkview_slowed() {
+  echo $(($1 * ${LARKVIEW_SLOWDOWN:-1}))
+}
+
 larkview_wine_create_prefix() {
   mkdir -p "$HOME"
-  timeout -k 10 300 wineboot -i >/dev/null 2>&1
-  timeout -k 10 60 wineserver -w
+  # The program that asks for the prefix can fail to load kernel32 while
+  # wineboot goes on making it (seen under emulation): the prefix is complete
+  # once every process of the server has ended.
+  timeout -k 10 "$(larkview_slowed 300)" wineboot -i >"$wine_root/wineboot.log" 2>&1 || true
+  timeout -k 10 "$(larkview_slowed 300)" wineserver -w
+  if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+    echo "wine-env: wineboot made no complete prefix (see $wine_root/wineboot.log)" >&2
+    return 1
+  fi
   local profile=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}
   [ -d "$profile" ] || profile=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
   # A fresh prefix links these to $HOME; real folders keep every test's
@@ -33,8 +46,8 @@ larkview_wine_create_prefix() {
   mkdir -p "$profile/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch"
   # Without a window manager every dialog close stalls and minimising shows
   # nothing, unless Wine manages the windows itself.
-  timeout -k 10 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  timeout -k 10 60 wineserver -w
+  timeout -k 10 "$(larkview_slowed 60)" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  timeout -k 10 "$(larkview_slowed 60)" wineserver -w
   touch "$wine_root/.prefix-ready"
 }
 

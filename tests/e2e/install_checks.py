@@ -54,7 +54,7 @@ def shortcut_target(path):
 
 
 def _reg(*args):
-    return subprocess.run(["wine", "reg", *args], capture_output=True, timeout=120)
+    return subprocess.run(["wine", "reg", *args], capture_output=True, timeout=wizard_driver.slowed(120))
 
 
 def registry_values(key):
@@ -87,7 +87,9 @@ def stop_processes(name):
 
 
 def wait_until(condition, timeout, message):
-    """Polls condition until it holds (returns its value) or fails after timeout."""
+    """Polls condition until it holds (returns its value) or fails after
+    timeout (stretched by the slowdown)."""
+    timeout = wizard_driver.slowed(timeout)
     deadline = time.monotonic() + timeout
     while True:
         value = condition()

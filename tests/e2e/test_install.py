@@ -182,7 +182,7 @@ class DefaultInstall(InstallTest):
         wizard_driver.screenshot("install_progress")
         last_seen = progress.geometry()
         finish = None
-        deadline = time.monotonic() + 120
+        deadline = time.monotonic() + wizard_driver.slowed(120)
         while finish is None and time.monotonic() < deadline:
             visible = self.pages(PROGRESS_PAGE)
             if [w.id for w in visible] == [progress.id]:

@@ -8,6 +8,14 @@ import re
 import subprocess
 import time
 
+# How many times slower than on this machine Wine runs (where it runs
+# emulated); every wait of the end-to-end tests is stretched by it.
+SLOWDOWN = int(os.environ.get("LARKVIEW_SLOWDOWN", "1"))
+
+
+def slowed(seconds):
+    return seconds * SLOWDOWN
+
 
 def _xdotool(*args, check=True):
     result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=30)
@@ -91,7 +99,7 @@ class Wizard:
     def wait_for_windows(self, count=1, timeout=30):
         """Waits until exactly `count` windows of the wizard are visible, and a
         moment longer, so that a window shown late is seen too."""
-        deadline = time.monotonic() + timeout
+        deadline = time.monotonic() + slowed(timeout)
         while time.monotonic() < deadline:
             windows = self.visible_windows()
             if len(windows) >= count:
@@ -100,15 +108,15 @@ class Wizard:
             if self.process.poll() is not None:
                 raise RuntimeError(f"the wizard ended early with code {self.process.returncode}")
             time.sleep(0.2)
-        raise TimeoutError(f"no {count} visible window(s) of the wizard within {timeout} s")
+        raise TimeoutError(f"no {count} visible window(s) of the wizard within {slowed(timeout)} s")
 
     def wait_for_exit(self, timeout=20):
-        return self.process.wait(timeout=timeout)
+        return self.process.wait(timeout=slowed(timeout))
 
     def kill(self):
         if self.process.poll() is None:
             self.process.kill()
-            self.process.wait(timeout=10)
+            self.process.wait(timeout=slowed(10))
 
 
 def _wide_text(literal):
@@ -163,6 +171,15 @@ def _in_this_prefix(pid):
         return False
 
 
+def _program(arguments):
+    """The program of a process's arguments. Wine names a process after its
+    program; an emulated one (the 32-bit build's checks) shows the host's
+    arguments: qemu, then Wine's loader, then the program."""
+    if os.path.basename(arguments[0]).startswith(b"qemu-") and len(arguments) > 2:
+        arguments = arguments[2:]
+    return arguments[0].decode("utf-8", errors="replace")
+
+
 def windows_processes(name):
     """PIDs of this prefix's processes that run a program of that file name."""
     pids = []
@@ -171,7 +188,7 @@ def windows_processes(name):
             continue
         try:
             with open(f"/proc/{entry}/cmdline", "rb") as f:
-                program = f.read().split(b"\0", 1)[0].decode("utf-8", errors="replace")
+                program = _program(f.read().split(b"\0"))
         except OSError:
             continue
         if program.replace("\\", "/").rsplit("/", 1)[-1].lower() == name.lower() and _in_this_prefix(entry):

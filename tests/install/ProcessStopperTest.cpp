@@ -1,5 +1,6 @@
 #include "install/ProcessStopper.h"
 
+#include "tests/support/Slowdown.h"
 #include "tests/support/TestFiles.h"
 #include "win/Handle.h"
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using testing_support::HostPath;
+using testing_support::Slowed;
 using testing_support::TempFolder;
 
 namespace {
@@ -24,7 +26,8 @@ using Items = std::vector<std::string>;
 // Sleeping helper programs started under chosen names, each from its own
 // folder so that names differing only in case are separate files. Every
 // helper still running when this goes is killed, and the job object kills
-// them should the test program itself die.
+// them should the test program itself die. The helpers start side by side:
+// where Wine runs emulated, each start takes a minute or two.
 class RunningPrograms {
 public:
     explicit RunningPrograms(const std::vector<std::string> &names)
@@ -33,8 +36,13 @@ public:
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        std::map<std::string, win::Handle> ready;
         for (const std::string &name : names)
-            start(name);
+            ready.emplace(name, start(name));
+        // Once a helper runs its own code, its modules are listed.
+        for (const auto &[name, event] : ready)
+            if (WaitForSingleObject(event.get(), Slowed(10000)) != WAIT_OBJECT_0)
+                throw std::runtime_error(name + " did not start");
     }
     RunningPrograms(const RunningPrograms &) = delete;
     RunningPrograms &operator=(const RunningPrograms &) = delete;
@@ -42,7 +50,7 @@ public:
     {
         for (auto &[name, process] : processes_) {
             TerminateProcess(process.get(), 99);
-            WaitForSingleObject(process.get(), 5000);
+            WaitForSingleObject(process.get(), Slowed(5000));
         }
     }
 
@@ -57,12 +65,13 @@ public:
     {
         const HANDLE process = processes_.at(name).get();
         DWORD code = 1;
-        return WaitForSingleObject(process, 5000) == WAIT_OBJECT_0 && GetExitCodeProcess(process, &code) &&
+        return WaitForSingleObject(process, Slowed(5000)) == WAIT_OBJECT_0 && GetExitCodeProcess(process, &code) &&
                code == 0;
     }
 
 private:
-    void start(const std::string &name)
+    // Starts the helper and returns the event it sets once it runs.
+    win::Handle start(const std::string &name)
     {
         const std::string folder = root_.path() + std::to_string(processes_.size());
         const std::string program = folder + "\\" + name;
@@ -85,9 +94,7 @@ private:
         AssignProcessToJobObject(job_.get(), process.get());
         ResumeThread(thread.get());
         processes_.emplace(name, std::move(process));
-        // Once the helper runs its own code, its modules are listed.
-        if (WaitForSingleObject(ready.get(), 10000) != WAIT_OBJECT_0)
-            throw std::runtime_error(name + " did not start");
+        return ready;
     }
 
     TempFolder root_{"stopper"};

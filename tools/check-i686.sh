@@ -1,0 +1,308 @@
+#!/usr/bin/env bash
+# Runs the 32-bit build (build/i686) under emulation, since this host runs no
+# 32-bit programs natively: qemu's user emulation of i386 carries Debian's
+# 32-bit Wine, unpacked into build/i686-emu (the machine's own packages stay as
+# they are), with one WINEARCH=win32 prefix. In that prefix it checks
+#   - the payload extracted by the adapter through the 32-bit 7z.dll,
+#   - the install steps that depend on the platform (the running-program
+#     stopper, the registry records, the shortcuts),
+#   - the 32-bit wizard driven through its default install.
+# It prints one line per check and last "i686 checks: N passed, M failed".
+#   tools/check-i686.sh          set up (first run about 15 minutes) and check
+#   tools/check-i686.sh setup    set up only
+# The one step outside build/ is system-wide: the kernel's binfmt_misc entry
+# that hands i386 programs to qemu (Wine starts its own 32-bit helpers, so they
+# must start directly). The script registers it only when no i386 entry is
+# there, and removes what it registered when it ends.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+emu=$root/build/i686-emu
+tree=$root/build/i686
+sysroot=$emu/sysroot
+qemu=$emu/qemu/usr/bin/qemu-i386-static
+apt_dir=$emu/apt
+binfmt=/proc/sys/fs/binfmt_misc
+binfmt_name=larkview-i386
+
+log() { echo "check-i686: $*" >&2; }
+
+# --- setup -----------------------------------------------------------------
+
+# apt with a state of its own: it reads Debian's lists for amd64 and i386 and
+# resolves against an empty status, so it lists every i386 package Wine needs
+# and touches nothing of the machine's apt or dpkg.
+private_apt() {
+  apt-get -q -o APT::Architectures::=amd64 -o APT::Architectures::=i386 \
+    -o Dir::State="$apt_dir/state" -o Dir::State::status="$apt_dir/status" \
+    -o Dir::Cache="$apt_dir/cache" -o Dir::Etc::SourceList="$apt_dir/sources.list" \
+    -o Dir::Etc::SourceParts="$apt_dir/sources.list.d" -o Debug::NoLocking=1 \
+    -o APT::Sandbox::User=root "$@"
+}
+
+setup_apt() {
+  [ -f "$apt_dir/.ready" ] && return
+  mkdir -p "$apt_dir/state/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+  : >"$apt_dir/status"
+  local keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+  cat >"$apt_dir/sources.list" <<EOF
+deb [arch=amd64,i386 signed-by=$keyring] http://deb.debian.org/debian bookworm bookworm-updates main
+deb [arch=amd64,i386 signed-by=$keyring] http://deb.debian.org/debian-security bookworm-security main
+EOF
+  log "reading Debian's package lists (private apt state in $apt_dir)"
+  private_apt update >/dev/null
+  touch "$apt_dir/.ready"
+}
+
+# Downloads a package list's .debs into $1 and unpacks them into $2.
+fetch_and_unpack() {
+  local debs=$1 dest=$2
+  shift 2
+  mkdir -p "$debs" "$dest"
+  (cd "$debs" && private_apt download "$@" >/dev/null)
+  local deb
+  for deb in "$debs"/*.deb; do
+    dpkg-deb -x "$deb" "$dest"
+  done
+}
+
+setup_qemu() {
+  [ -x "$qemu" ] && return
+  log "unpacking qemu-user-static into $emu/qemu"
+  fetch_and_unpack "$emu/debs-qemu" "$emu/qemu" qemu-user-static
+}
+
+# The i386 packages Wine's 32-bit loader needs, with the X extensions its X
+# driver loads when present (recommended only, but windows are layered and
+# alpha-blended through them).
+wine32_packages() {
+  private_apt install -o APT::Install-Recommends=0 --print-uris -qq -y wine32:i386 \
+    libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386 libxinerama1:i386 \
+    libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386 |
+    awk '$2 ~ /_i386\.deb$/ { split($2, part, "_"); print part[1] ":i386" }'
+}
+
+setup_wine32() {
+  [ -f "$sysroot/.ready" ] && return
+  log "downloading and unpacking 32-bit Wine into $sysroot"
+  rm -rf "$sysroot" "$emu/debs-i386"
+  local packages
+  packages=$(wine32_packages)
+  log "$(wc -w <<<"$packages") i386 packages"
+  # shellcheck disable=SC2086 # one word per package
+  fetch_and_unpack "$emu/debs-i386" "$sysroot" $packages
+  # libwine's install script makes Wine's zlib1.dll from MinGW's; the unpacked
+  # folder never ran it.
+  local in=/usr/i686-w64-mingw32/lib/zlib1.dll
+  local out=$sysroot/usr/lib/i386-linux-gnu/wine/i386-windows/zlib1.dll
+  { head -c 64 "$in"; printf 'Wine builtin DLL'; head -c 16 /dev/zero; tail -c +97 "$in"; } >"$out"
+  # Without a cache of its own the emulated loader finds no FreeType.
+  mkdir -p "$sysroot/etc"
+  echo 'include /etc/ld.so.conf.d/*.conf' >"$sysroot/etc/ld.so.conf"
+  ldconfig -r "$sysroot"
+  touch "$sysroot/.ready"
+}
+
+# --- the emulated Wine -----------------------------------------------------
+
+# Wine's scripts and the end-to-end helpers call wine, wineboot and
+# wineserver by name: these run the 32-bit loader and the machine's own 64-bit
+# server, which serves 32-bit programs as well.
+write_wine_commands() {
+  mkdir -p "$emu/bin"
+  printf '#!/bin/sh\nexec "%s" "$@"\n' "$sysroot/usr/lib/wine/wine" >"$emu/bin/wine"
+  printf '#!/bin/sh\nexec wine wineboot "$@"\n' >"$emu/bin/wineboot"
+  ln -sf /usr/lib/wine/wineserver64 "$emu/bin/wineserver"
+  chmod +x "$emu/bin/wine" "$emu/bin/wineboot"
+}
+
+use_emulated_wine() {
+  export PATH=$emu/bin:$PATH
+  export QEMU_LD_PREFIX=$sysroot
+  export WINESERVER=/usr/lib/wine/wineserver64
+  export WINEARCH=win32
+  # Every wait of the tests and of the harness is this many times longer.
+  export LARKVIEW_SLOWDOWN=15
+  export LARKVIEW_TREE=$emu
+  # shellcheck source=tools/wine-env.sh
+  . "$root/tools/wine-env.sh"
+}
+
+i386_entry_registered() {
+  grep -lqs '^magic 7f454c4601010100000000000000000002000300$' "$binfmt"/*
+}
+
+# The kernel's binfmt_misc table is the machine's, not this folder's. With
+# the F flag the kernel opens qemu now, so the emulator starts from any mount
+# namespace and Wine can start its own 32-bit helpers.
+register_binfmt() {
+  if [ ! -e "$binfmt/register" ]; then
+    mount -t binfmt_misc binfmt_misc "$binfmt"
+    mounted_binfmt=1
+  fi
+  i386_entry_registered && return
+  log "registering $qemu for i386 programs in the kernel's binfmt_misc (system-wide; removed at the end)"
+  local magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+  local mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+  echo ":$binfmt_name:M::$magic:$mask:$qemu:F" >"$binfmt/register"
+  registered_binfmt=1
+}
+
+unregister_binfmt() {
+  if [ -n "${registered_binfmt:-}" ]; then
+    echo -1 >"$binfmt/$binfmt_name"
+    log "removed the binfmt_misc entry $binfmt_name"
+  fi
+  if [ -n "${mounted_binfmt:-}" ]; then
+    umount "$binfmt"
+  fi
+}
+
+finish() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    larkview_wine_stop || true
+  fi
+  unregister_binfmt
+}
+
+setup() {
+  mkdir -p "$emu"
+  setup_apt
+  setup_qemu
+  setup_wine32
+  write_wine_commands
+  use_emulated_wine
+  register_binfmt
+  if [ ! -f "$emu/wine/.prefix-ready" ]; then
+    log "creating the 32-bit prefix $WINEPREFIX (about 15 minutes)"
+  fi
+  larkview_wine_ready
+  # Every new server session boots the prefix again (wineboot and the
+  # services: minutes under emulation), so one server serves the whole run.
+  wineserver -p
+}
+
+# --- checks ----------------------------------------------------------------
+
+passed=0
+failed=0
+
+pass() {
+  passed=$((passed + 1))
+  echo "PASS $*"
+}
+
+fail() {
+  failed=$((failed + 1))
+  echo "FAIL $*"
+}
+
+# One line per test that a Google Test program's log shows; a test that began
+# and never ended, a log with no test and a failed run fail too.
+report_gtest() {
+  local label=$1 log=$2 status=$3 line name ran=0 failures=0
+  local -A open=()
+  while IFS= read -r line; do
+    line=${line%$'\r'}
+    case $line in
+      '[ RUN      ] '*)
+        name=${line#'[ RUN      ] '}
+        open[$name]=1
+        ran=$((ran + 1)) ;;
+      '[       OK ] '*' ms)')
+        name=${line#'[       OK ] '}
+        name=${name% (*}
+        unset 'open[$name]'
+        pass "$label: $name" ;;
+      '[  FAILED  ] '*' ms)')
+        name=${line#'[  FAILED  ] '}
+        name=${name% (*}
+        unset 'open[$name]'
+        failures=$((failures + 1))
+        fail "$label: $name (see $log)" ;;
+    esac
+  done <"$log"
+  for name in "${!open[@]}"; do
+    fail "$label: $name did not finish (exit status $status, see $log)"
+  done
+  if [ "$ran" -eq 0 ]; then
+    fail "$label: no test ran (exit status $status, see $log)"
+  elif [ "$status" -ne 0 ] && [ "$failures" -eq 0 ]; then
+    fail "$label: the program ended with status $status (see $log)"
+  fi
+}
+
+# Runs one Google Test program of the 32-bit tree in the emulated prefix.
+run_gtest() {
+  local label=$1 program=$2 filter=$3
+  local log=$emu/logs/$label.log status=0
+  log "running $label ($program)"
+  timeout -k 10 "$(larkview_slowed 900)" wine "$program" --gtest_filter="$filter" >"$log" 2>&1 || status=$?
+  report_gtest "$label" "$log" "$status"
+}
+
+# The adapter's calling conventions and the 32-bit 7z.dll: the real payload
+# extracted and compared with the files it was packed from, and the rest of
+# the adapter's cases but the one that needs a second program.
+check_adapter() {
+  run_gtest adapter "$tree/tests/adapter/adapter_test.exe" '*-ExtractTo.FileHeldOpenByAnotherProgram*'
+}
+
+# The install steps that depend on the platform: one pass of the stopper over
+# 32-bit helper programs (the 296-byte process entry), and the registry
+# records and shortcuts written by 32-bit code.
+check_install_steps() {
+  run_gtest install "$tree/tests/install/install_test.exe" '*-StopRunningPrograms.ListsThatCannotMatch*'
+}
+
+# The folder the payload was packed from.
+payload_stage() {
+  sed -n 's/^LARKVIEW_PAYLOAD:[A-Z]*=//p' "$tree/CMakeCache.txt" | xargs dirname | sed 's|$|/stage|'
+}
+
+# The end-to-end default install of the real wizard, the same test the 64-bit
+# build runs, with every wait stretched; it saves a screenshot of each page.
+check_wizard() {
+  local log=$emu/logs/wizard.log shots=$emu/screenshots status=0
+  rm -rf "$shots"
+  log "driving the 32-bit wizard through its default install"
+  timeout -k 10 "$(larkview_slowed 900)" python3 "$root/tests/e2e/test_install.py" \
+    "$tree/app/LarkviewSetup.exe" "$(payload_stage)" unused unused unused DefaultInstall -v >"$log" 2>&1 ||
+    status=$?
+  local page
+  for page in options progress finish; do
+    if [ -f "$shots/install_$page.png" ]; then
+      pass "wizard: the $page page is shown ($shots/install_$page.png)"
+    else
+      fail "wizard: no $page page (see $log)"
+    fi
+  done
+  if [ "$status" -eq 0 ] && grep -q '^OK$' "$log"; then
+    pass "wizard: default install (files, shortcuts, registry, finish page, player and plug-in)"
+  else
+    fail "wizard: default install: $(grep -m 1 -E '^(AssertionError|[A-Za-z]+Error)' "$log" || echo "status $status") (see $log)"
+  fi
+}
+
+run_checks() {
+  mkdir -p "$emu/logs"
+  check_adapter
+  check_install_steps
+  check_wizard
+  echo "i686 checks: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
+
+# Slow emulation must not disturb what else runs on the machine.
+if [ "$(nice)" -lt 19 ]; then
+  exec nice -n 19 "$0" "$@"
+fi
+trap finish EXIT
+# A stopped run still ends its prefix and removes its binfmt_misc entry.
+trap 'exit 130' INT TERM
+case ${1:-all} in
+  setup) setup ;;
+  all)
+    setup
+    run_checks ;;
+  *) echo "usage: check-i686.sh [setup]" >&2; exit 2 ;;
+esac
