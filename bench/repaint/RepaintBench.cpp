@@ -20,23 +20,27 @@ namespace {
 
 constexpr int kRepaintsPerRun = 50;
 
+HDC copySource;
+
+LRESULT CALLBACK CopyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT)
+        return DefWindowProcA(window, message, wParam, lParam);
+    win::PaintDC paint(window);
+    BitBlt(paint.get(), 0, 0, 588, 550, copySource, 0, 0, SRCCOPY);
+    return 0;
+}
+
 // A 588 x 550 window whose paint copies `pixels` with one BitBlt.
 class CopyWindow {
 public:
     explicit CopyWindow(HDC pixels)
     {
-        static HDC source;
-        source = pixels;
+        copySource = pixels;
         WNDCLASSA windowClass{};
         windowClass.lpszClassName = "RepaintBenchCopy";
         windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message != WM_PAINT)
-                return DefWindowProcA(window, message, wParam, lParam);
-            win::PaintDC paint(window);
-            BitBlt(paint.get(), 0, 0, 588, 550, source, 0, 0, SRCCOPY);
-            return 0;
-        };
+        windowClass.lpfnWndProc = CopyWindowProc;
         RegisterClassA(&windowClass);
         window_ = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 588,
                                   550, nullptr, nullptr, windowClass.hInstance, nullptr);
