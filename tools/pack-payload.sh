@@ -3,7 +3,10 @@
 # those at the root plus an empty folder; a publisher's folder alone is
 # packed exactly as it is. Header readable without the password, file
 # data AES-256 encrypted, LZMA with the default filters (so the executables
-# get their own BCJ + LZMA block).
+# get their own BCJ + LZMA block). The dictionary is 16 MB: the library
+# allocates the whole dictionary when it unpacks, and the packer's default of
+# 32 MB would add that much to the wizard's memory for a payload a fraction of
+# a per cent smaller.
 #   pack-payload.sh <packer> <date file> <archive> <staging folder> <data folder> [<program>...]
 # <packer> is the 7zr that tools/deps.sh builds for this host; <date file>
 # holds the commit's date in seconds (tools/source-date.sh).
@@ -25,4 +28,4 @@ chmod -R u=rwX,go=rX "$stage"
 find "$stage" -exec touch -h -d "@$epoch" {} +
 # Single quotes keep the two dollar signs of the password literal.
 cd "$stage"
-SOURCE_DATE_EPOCH=$epoch "$packer" a -t7z -m0=LZMA -mhe=off -p'wqbirex$$' "$archive" . >/dev/null
+SOURCE_DATE_EPOCH=$epoch "$packer" a -t7z -m0=LZMA:d=16m -mhe=off -p'wqbirex$$' "$archive" . >/dev/null

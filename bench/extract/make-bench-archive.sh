@@ -4,7 +4,8 @@
 #   - incompressible data (seeded pseudo-random bytes), like media;
 #   - text made of seeded random words;
 #   - executables: Windows DLLs of Debian's Wine 8.0 package.
-# Packed like the payload: LZMA (BCJ for the executables), AES, header in clear.
+# Packed like the payload: LZMA with a 16 MB dictionary (BCJ for the
+# executables), AES, header in clear.
 #   make-bench-archive.sh <archive> <staging folder>
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -35,4 +36,4 @@ PY
 for dll in comctl32.dll ole32.dll ucrtbase.dll; do
   cp "$wine_dlls/$dll" "$stage/bin/"
 done
-(cd "$stage" && 7zz a -t7z -m0=LZMA -mhe=off -p'wqbirex$$' "$archive" . >/dev/null)
+(cd "$stage" && 7zz a -t7z -m0=LZMA:d=16m -mhe=off -p'wqbirex$$' "$archive" . >/dev/null)
