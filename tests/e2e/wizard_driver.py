@@ -6,6 +6,7 @@ the locale of the build tree's test prefix.
 import os
 import re
 import subprocess
+import tempfile
 import time
 
 # How many times slower than on this machine Wine runs (where it runs
@@ -70,15 +71,20 @@ class Wizard:
         output lines, every text it draws and every text it puts into an
         edit box (see debug_lines, drawn_texts, edit_texts)."""
         self.exe = exe
-        env, stderr = None, subprocess.DEVNULL
+        env = None
         if trace:
             env = dict(os.environ, WINEDEBUG="-all,+debugstr,+text,+edit")
-            stderr = open(trace, "wb")
+            stderr = open(trace, "w+b")
+        else:
+            # What Wine reports on its own (it cannot reach the display, a
+            # DLL is missing...) explains a wizard that ends early.
+            stderr = tempfile.TemporaryFile()
         try:
             self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=stderr, env=env)
-        finally:
-            if trace:
-                stderr.close()
+        except BaseException:
+            stderr.close()
+            raise
+        self._stderr = stderr
 
     def visible_windows(self):
         """The wizard's visible windows, without its application window: that
@@ -106,7 +112,8 @@ class Wizard:
                 time.sleep(1.0)
                 return self.visible_windows()
             if self.process.poll() is not None:
-                raise RuntimeError(f"the wizard ended early with code {self.process.returncode}")
+                raise RuntimeError(f"the wizard ended early with code {self.process.returncode}; "
+                                   f"Wine's last words: {self._wine_output()!r}")
             time.sleep(0.2)
         raise TimeoutError(f"no {count} visible window(s) of the wizard within {slowed(timeout)} s")
 
@@ -117,6 +124,12 @@ class Wizard:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=slowed(10))
+        self._stderr.close()
+
+    def _wine_output(self, limit=2000):
+        self._stderr.flush()
+        self._stderr.seek(0)
+        return self._stderr.read().decode("utf-8", "replace")[-limit:]
 
 
 def _wide_text(literal):
