@@ -25,18 +25,11 @@ class CopyWindow {
 public:
     explicit CopyWindow(HDC pixels)
     {
-        static HDC source;
-        source = pixels;
+        source_ = pixels;
         WNDCLASSA windowClass{};
         windowClass.lpszClassName = "RepaintBenchCopy";
         windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message != WM_PAINT)
-                return DefWindowProcA(window, message, wParam, lParam);
-            win::PaintDC paint(window);
-            BitBlt(paint.get(), 0, 0, 588, 550, source, 0, 0, SRCCOPY);
-            return 0;
-        };
+        windowClass.lpfnWndProc = &WindowProc;
         RegisterClassA(&windowClass);
         window_ = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 588,
                                   550, nullptr, nullptr, windowClass.hInstance, nullptr);
@@ -47,6 +40,19 @@ public:
     HWND get() const { return window_; }
 
 private:
+    // A named function, not a lambda: a lambda converts only to a pointer of
+    // the compiler's own calling convention, and 32-bit Windows calls
+    // window procedures with stdcall.
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message != WM_PAINT)
+            return DefWindowProcA(window, message, wParam, lParam);
+        win::PaintDC paint(window);
+        BitBlt(paint.get(), 0, 0, 588, 550, source_, 0, 0, SRCCOPY);
+        return 0;
+    }
+
+    static inline HDC source_ = nullptr;
     HWND window_;
 };
 
