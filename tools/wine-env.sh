@@ -85,6 +85,12 @@ larkview_wine_ready() {
     DISPLAY=$(cat "$wine_root/xvfb.display")
   fi
   [ -f "$wine_root/.prefix-ready" ] || larkview_wine_create_prefix 9>&-
+  # Wine's shell starts its menu builder after every shortcut it saves and
+  # waits for it; disabled by the overrides above it still costs a process
+  # start each time, which Windows has no counterpart of. An empty file in its
+  # place fails to start at once; the shortcut file is written before that.
+  # Set on every use, since a prefix update brings the program back.
+  : >"$WINEPREFIX/drive_c/windows/system32/winemenubuilder.exe"
   flock -u 9
   exec 9>&-
 }
