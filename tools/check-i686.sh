@@ -212,10 +212,12 @@ fail() {
 }
 
 # One line per test that a Google Test program's log shows; a test that began
-# and never ended, a log with no test and a failed run fail too. Sets
-# finished_tests (the tests that ended) and unfinished_test.
+# and never ended, a log with no test and a failed run fail too. A test that
+# never ended names its first failed assertion: under this emulator a failed
+# assertion is followed by a crash (Google Test starts a thread at the first
+# one). Sets finished_tests (the tests that ended) and unfinished_test.
 report_gtest() {
-  local label=$1 log=$2 status=$3 line name ran=0 failures=0
+  local label=$1 log=$2 status=$3 line name ran=0 failures=0 failed_at=
   finished_tests=()
   unfinished_test=
   while IFS= read -r line; do
@@ -223,7 +225,15 @@ report_gtest() {
     case $line in
       '[ RUN      ] '*)
         unfinished_test=${line#'[ RUN      ] '}
+        failed_at=
         ran=$((ran + 1)) ;;
+      *': Failure')
+        if [ -z "$failed_at" ]; then
+          failed_at=${line%': Failure'}
+          failed_at=${failed_at##*/}
+          # Google Test's place for an exception that left the test body.
+          [ "$failed_at" != 'unknown file' ] || failed_at='an exception thrown in the test body'
+        fi ;;
       '[       OK ] '*' ms)')
         name=${line#'[       OK ] '}
         name=${name% (*}
@@ -240,7 +250,7 @@ report_gtest() {
     esac
   done <"$log"
   if [ -n "$unfinished_test" ]; then
-    fail "$label: $unfinished_test did not finish$(emulator_cause "$unfinished_test") (exit status $status$(crash_note "$log"), see $log)"
+    fail "$label: $unfinished_test did not finish${failed_at:+ after its first failure ($failed_at)}$(emulator_cause "$unfinished_test") (exit status $status$(crash_note "$log"), see $log)"
   elif [ "$ran" -eq 0 ]; then
     fail "$label: no test ran (exit status $status$(crash_note "$log"), see $log)"
   elif [ "$status" -ne 0 ] && [ "$failures" -eq 0 ]; then
