@@ -188,7 +188,9 @@ class DefaultInstall(InstallTest):
             if [w.id for w in visible] == [progress.id]:
                 last_seen = progress.geometry()
             finish = next((w for w in visible if w.id != progress.id), None)
-            self.assertIsNone(self.wizard.process.poll(), "the wizard ended early")
+            if self.wizard.process.poll() is not None:
+                self.fail(f"the wizard ended early with code {self.wizard.process.returncode}; "
+                          f"Wine's last words: {self.wizard.wine_output()!r}")
         self.assertIsNotNone(finish, "no finish page")
         self.assertEqual(last_seen[:2], (left - 120, top - 80))
         checks.wait_until(lambda: [w.id for w in self.pages()] == [finish.id], 30, "the progress page stays")

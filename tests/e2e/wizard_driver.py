@@ -113,7 +113,7 @@ class Wizard:
                 return self.visible_windows()
             if self.process.poll() is not None:
                 raise RuntimeError(f"the wizard ended early with code {self.process.returncode}; "
-                                   f"Wine's last words: {self._wine_output()!r}")
+                                   f"Wine's last words: {self.wine_output()!r}")
             time.sleep(0.2)
         raise TimeoutError(f"no {count} visible window(s) of the wizard within {slowed(timeout)} s")
 
@@ -126,7 +126,9 @@ class Wizard:
             self.process.wait(timeout=slowed(10))
         self._stderr.close()
 
-    def _wine_output(self, limit=2000):
+    def wine_output(self, limit=2000):
+        """The end of what Wine reported on its own: it explains a wizard
+        that ended early."""
         self._stderr.flush()
         self._stderr.seek(0)
         return self._stderr.read().decode("utf-8", "replace")[-limit:]
