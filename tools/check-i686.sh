@@ -182,14 +182,12 @@ setup() {
   if [ ! -f "$emu/wine/.prefix-ready" ]; then
     log "creating the 32-bit prefix $WINEPREFIX (about 15 minutes)"
   fi
+  # The prefix's menu builder is an empty file (tools/wine-env.sh): emulated,
+  # each shortcut would otherwise start it for minutes of both cores.
   larkview_wine_ready
-  # Every shortcut the shell saves starts Wine's menu builder as a detached
-  # process; emulated, each takes minutes of both cores, and a test that
-  # writes dozens of shortcuts drowns in them. An empty file in its place
-  # fails to start at once; the shortcut files are written before it.
-  : >"$WINEPREFIX/drive_c/windows/system32/winemenubuilder.exe"
-  # The same for Wine's debugger, which a crash starts: emulated it takes a
-  # quarter of an hour to print its report, while the checks wait for it.
+  # Wine's debugger, which a crash starts, is an empty file as well: emulated
+  # it takes a quarter of an hour to print its report, while the checks wait
+  # for it.
   : >"$WINEPREFIX/drive_c/windows/system32/winedbg.exe"
   # Every new server session boots the prefix again (wineboot and the
   # services: minutes under emulation), so one server serves the whole run.
