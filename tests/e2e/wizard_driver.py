@@ -127,8 +127,8 @@ class Wizard:
         self._stderr.close()
 
     def wine_output(self, limit=2000):
-        """The end of what Wine reported on its own: it explains a wizard
-        that ended early."""
+        """The end of Wine's error stream (with a trace, the trace's end): it
+        explains a wizard that ended early."""
         self._stderr.flush()
         self._stderr.seek(0)
         return self._stderr.read().decode("utf-8", "replace")[-limit:]
