@@ -1,77 +1,91 @@
 #include "ui/ProgressBar.h"
 
 #include "ui/LayoutReader.h"
-#include "win/Module.h"
 
-#include <commctrl.h>
-
-#include <stdexcept>
+#include <algorithm>
 
 namespace ui {
 namespace {
 
-// comctl32 is not one of the system's known DLLs: it is bound from the system
-// folder on first use and stays loaded for the process's lifetime.
-void RegisterProgressClass()
-{
-    static const bool registered = [] {
-        static win::Module commonControls = win::LoadSystemLibrary("comctl32.dll");
-        using InitFunction = BOOL(WINAPI *)(const INITCOMMONCONTROLSEX *);
-        const auto init = commonControls.procedure<InitFunction>("InitCommonControlsEx");
-        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
-        return init && init(&classes);
-    }();
-    if (!registered)
-        throw std::runtime_error("Cannot load the common controls library");
-}
+// The blocks of a bar that is not smooth: as wide as two thirds of the
+// height, two pixels apart.
+constexpr int kBlockGap = 2;
 
 } // namespace
 
-TProgressBar::TProgressBar(TComponent *owner) : TWinControl(owner)
+TProgressBar::TProgressBar(TComponent *owner) : TCustomControl(owner)
 {
     SetBounds(0, 0, 150, 16);
 }
 
 void TProgressBar::SetMin(std::int32_t min)
 {
+    const int before = FilledWidth();
     min_ = min;
-    SendRange();
+    ShowIfMoved(before);
 }
 
 void TProgressBar::SetMax(std::int32_t max)
 {
+    const int before = FilledWidth();
     max_ = max;
-    SendRange();
+    ShowIfMoved(before);
 }
 
 void TProgressBar::SetPosition(std::int32_t position)
 {
+    const int before = FilledWidth();
     position_ = position;
-    if (HandleAllocated())
-        SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+    ShowIfMoved(before);
 }
 
-void TProgressBar::SendRange()
+void TProgressBar::SetSmooth(bool smooth)
 {
-    if (!HandleAllocated())
+    smooth_ = smooth;
+    Invalidate();
+}
+
+int TProgressBar::FilledWidth() const
+{
+    const std::int64_t width = ClientSize().cx;
+    const std::int64_t range = std::int64_t{max_} - min_;
+    if (range <= 0 || width <= 0)
+        return 0;
+    const std::int64_t done = std::clamp<std::int64_t>(std::int64_t{position_} - min_, 0, range);
+    return static_cast<int>(width * done / range);
+}
+
+void TProgressBar::ShowIfMoved(int before)
+{
+    if (FilledWidth() == before)
         return;
-    SendMessageA(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
-    SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+    const SIZE client = ClientSize();
+    PaintNow({0, 0, client.cx, client.cy});
 }
 
 void TProgressBar::FillCreateParams(CreateParams &params)
 {
-    RegisterProgressClass();
-    TWinControl::FillCreateParams(params);
-    params.systemClass = PROGRESS_CLASSA;
-    if (smooth_)
-        params.style |= PBS_SMOOTH;
+    TCustomControl::FillCreateParams(params);
+    params.exStyle |= WS_EX_STATICEDGE;
 }
 
-void TProgressBar::WindowCreated()
+void TProgressBar::Paint(HDC dc)
 {
-    TWinControl::WindowCreated();
-    SendRange();
+    const SIZE client = ClientSize();
+    const RECT all{0, 0, client.cx, client.cy};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    const int filled = FilledWidth();
+    const HBRUSH bar = GetSysColorBrush(COLOR_HIGHLIGHT);
+    if (smooth_) {
+        const RECT done{0, 0, filled, client.cy};
+        FillRect(dc, &done, bar);
+        return;
+    }
+    const int block = std::max(1, static_cast<int>(client.cy * 2 / 3));
+    for (int left = 0; left < filled; left += block + kBlockGap) {
+        const RECT done{left, 0, std::min(left + block, filled), client.cy};
+        FillRect(dc, &done, bar);
+    }
 }
 
 bool TProgressBar::SetProperty(std::string_view name, const LayoutValue &value, LayoutReader &reader)
@@ -85,7 +99,7 @@ bool TProgressBar::SetProperty(std::string_view name, const LayoutValue &value, 
     else if (name == "Smooth")
         SetSmooth(reader.Boolean(value));
     else
-        return TWinControl::SetProperty(name, value, reader);
+        return TCustomControl::SetProperty(name, value, reader);
     return true;
 }
 

@@ -45,6 +45,10 @@ public:
     void InvalidateArea(const RECT &area);
     // Paints pending areas now.
     void Update();
+    // Paints `area` of this window now through a window DC, outside the
+    // system's paint cycle, for a control whose thread handles no messages
+    // while it changes. Windowed children are not painted again.
+    void PaintNow(const RECT &area);
 
     // Paints what lies beneath `control` (a child of this control) into dc,
     // whose origin is the control's top-left corner: this control's background

@@ -38,6 +38,17 @@ void TWinControl::Update()
         UpdateWindow(handle_);
 }
 
+void TWinControl::PaintNow(const RECT &area)
+{
+    paintCache_.Stale(area);
+    if (!handle_ || !IsWindowVisible(handle_))
+        return;
+    win::WindowDC window(handle_);
+    const HDC pixels = paintCache_.Refresh(window.get(), ClientSize(), [this](HDC dc) { PaintTo(dc); });
+    BitBlt(window.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, pixels, area.left,
+           area.top, SRCCOPY);
+}
+
 void TWinControl::PaintBackground(HDC dc)
 {
     const SIZE size = ClientSize();

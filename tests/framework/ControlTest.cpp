@@ -7,6 +7,7 @@
 #include "ui/Edit.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
+#include "ui/ProgressBar.h"
 #include "win/Gdi.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,46 @@ TEST_F(ControlTest, APagePaintsItsColourThenItsPicturesBlendedInZOrder)
             ASSERT_EQ(pixels[(y + 4) * 200 + x + 3], expected) << x << "," << y;
         }
     }
+}
+
+// The bar moves on the screen while its thread handles no messages (the
+// extraction runs on the page's thread), and what the system repaints later
+// shows the same position.
+TEST_F(ControlTest, AProgressBarShowsEachPositionAtOnceAndRepaintsTheSame)
+{
+    Load("  object Bar: TProgressBar\n    Left = 10\n    Top = 10\n    Width = 102\n    Height = 7\n"
+         "    Smooth = True\n  end\n");
+    auto &bar = page->Field<ui::TProgressBar>("Bar");
+    const HWND window = bar.Handle();
+    const auto pixel = [](int index) {
+        const COLORREF colour = GetSysColor(index);
+        return std::uint32_t{GetRValue(colour)} << 16 | std::uint32_t{GetGValue(colour)} << 8 | GetBValue(colour);
+    };
+    const std::uint32_t done = pixel(COLOR_HIGHLIGHT), rest = pixel(COLOR_BTNFACE);
+    ASSERT_NE(done, rest);
+    ASSERT_EQ(bar.ClientSize().cx, 100) << "a one-pixel edge all round";
+    const auto filled = [&] {
+        const Capture shown = ShownPixels(window, 100, 5);
+        int width = 0;
+        while (width < 100 && shown(width, 2) == done)
+            ++width;
+        for (int x = width; x < 100; ++x)
+            EXPECT_EQ(shown(x, 2), rest) << x;
+        return width;
+    };
+    EXPECT_EQ(filled(), 0);
+    bar.SetMax(1000);
+    bar.SetPosition(500);
+    EXPECT_EQ(filled(), 50);
+    bar.SetPosition(123);
+    EXPECT_EQ(filled(), 12) << "moving back";
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    EXPECT_EQ(filled(), 12) << "the system's repaint";
+    bar.SetPosition(5000);
+    EXPECT_EQ(filled(), 100) << "beyond the maximum";
+    bar.SetMax(-1);
+    EXPECT_EQ(filled(), 0) << "an empty range";
 }
 
 TEST_F(ControlTest, ClientAlignedControlsFollowThePagesSize)

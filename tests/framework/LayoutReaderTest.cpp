@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 
 namespace {
 
@@ -133,9 +132,8 @@ TEST_F(LayoutReaderTest, CreatesEachComponentWithItsStoredProperties)
 
     auto &bar = page.Field<ui::TProgressBar>("ProgressBar1");
     EXPECT_EQ(bar.Max(), 2147483647);
-    EXPECT_EQ(SendMessageA(bar.Handle(), PBM_GETRANGE, FALSE, 0), 2147483647);
-    EXPECT_EQ(SendMessageA(bar.Handle(), PBM_GETPOS, 0, 0), 123456789);
-    EXPECT_TRUE(GetWindowLongA(bar.Handle(), GWL_STYLE) & PBS_SMOOTH);
+    EXPECT_EQ(bar.Position(), 123456789);
+    EXPECT_TRUE(bar.Smooth());
 
     auto &timer = page.Field<ui::TTimer>("Timer1");
     EXPECT_FALSE(timer.Enabled());
