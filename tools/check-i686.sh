@@ -196,11 +196,7 @@ setup() {
   : >"$WINEPREFIX/drive_c/windows/system32/winedbg.exe"
   # Every new server session boots the prefix again (wineboot and the
   # services: minutes under emulation), so one server serves the whole run.
-  # The boot happens here, with its output discarded: the services it starts
-  # keep whatever output they were given open, so a check that captures a
-  # program's output would otherwise wait for them for ever.
   wineserver -p
-  timeout -k 10 "$(larkview_slowed 300)" wineboot >/dev/null 2>&1 </dev/null
 }
 
 # --- checks ----------------------------------------------------------------

@@ -9,6 +9,7 @@ import os
 import re
 import signal
 import subprocess
+import tempfile
 import time
 
 import wizard_driver
@@ -54,7 +55,14 @@ def shortcut_target(path):
 
 
 def _reg(*args):
-    return subprocess.run(["wine", "reg", *args], capture_output=True, timeout=wizard_driver.slowed(120))
+    """Runs Wine's reg. Its output goes to files, not pipes: a Wine program
+    that finds the prefix's services not running starts them, they inherit
+    its handles and outlive it, so a pipe would not close when reg ends."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        result = subprocess.run(["wine", "reg", *args], stdout=out, stderr=err, timeout=wizard_driver.slowed(120))
+        out.seek(0)
+        err.seek(0)
+        return subprocess.CompletedProcess(result.args, result.returncode, out.read(), err.read())
 
 
 def registry_values(key):
