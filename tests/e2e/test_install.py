@@ -76,6 +76,11 @@ class InstallTest(unittest.TestCase):
             return pages[0] if len(pages) == 1 else None
         return checks.wait_until(found, timeout, f"no page of size {size}")
 
+    def assert_still_running(self):
+        if self.wizard.process.poll() is not None:
+            self.fail(f"the wizard ended early with code {self.wizard.process.returncode}; "
+                      f"Wine's last words: {self.wizard.wine_output()!r}")
+
     def wait_for_box(self, timeout=60):
         """A message box of the wizard (any window that is not a page)."""
         def found():
@@ -180,7 +185,11 @@ class DefaultInstall(InstallTest):
         left, top, _, _ = progress.geometry()
         progress.drag(300, 150, -120, -80)
         wizard_driver.screenshot("install_progress")
-        last_seen = progress.geometry()
+        try:
+            last_seen = progress.geometry()
+        except RuntimeError:
+            self.assert_still_running()
+            raise
         finish = None
         deadline = time.monotonic() + wizard_driver.slowed(120)
         while finish is None and time.monotonic() < deadline:
@@ -188,9 +197,7 @@ class DefaultInstall(InstallTest):
             if [w.id for w in visible] == [progress.id]:
                 last_seen = progress.geometry()
             finish = next((w for w in visible if w.id != progress.id), None)
-            if self.wizard.process.poll() is not None:
-                self.fail(f"the wizard ended early with code {self.wizard.process.returncode}; "
-                          f"Wine's last words: {self.wizard.wine_output()!r}")
+            self.assert_still_running()
         self.assertIsNotNone(finish, "no finish page")
         self.assertEqual(last_seen[:2], (left - 120, top - 80))
         checks.wait_until(lambda: [w.id for w in self.pages()] == [finish.id], 30, "the progress page stays")
