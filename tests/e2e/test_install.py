@@ -195,7 +195,10 @@ class DefaultInstall(InstallTest):
         while finish is None and time.monotonic() < deadline:
             visible = self.pages(PROGRESS_PAGE)
             if [w.id for w in visible] == [progress.id]:
-                last_seen = progress.geometry()
+                try:
+                    last_seen = progress.geometry()
+                except RuntimeError:
+                    pass  # hidden for the finish page meanwhile
             finish = next((w for w in visible if w.id != progress.id), None)
             self.assert_still_running()
         self.assertIsNotNone(finish, "no finish page")
