@@ -420,8 +420,8 @@ drive_wizard() {
 # The real wizard; then the test wizard whose payload holds the same files
 # packed without the executables' BCJ filter. Its folders decode with one
 # thread fewer, and under this emulator the real payload's extra decoding
-# threads crash (the thread probe shows it), so this run carries the rest of
-# the install past the extraction.
+# threads crash (the thread probe shows it), so this run gives the rest of the
+# install, past the extraction, its chance.
 check_wizard() {
   drive_wizard "the 32-bit wizard" "$tree/app/LarkviewSetup.exe" wizard
   drive_wizard "the 32-bit wizard whose payload has no filter" "$tree/tests/e2e/WizardWithoutFilters.exe" \

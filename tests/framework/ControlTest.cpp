@@ -242,11 +242,7 @@ TEST_F(ControlTest, AProgressBarShowsEachPositionAtOnceAndRepaintsTheSame)
          "    Smooth = True\n  end\n");
     auto &bar = page->Field<ui::TProgressBar>("Bar");
     const HWND window = bar.Handle();
-    const auto pixel = [](int index) {
-        const COLORREF colour = GetSysColor(index);
-        return std::uint32_t{GetRValue(colour)} << 16 | std::uint32_t{GetGValue(colour)} << 8 | GetBValue(colour);
-    };
-    const std::uint32_t done = pixel(COLOR_HIGHLIGHT), rest = pixel(COLOR_BTNFACE);
+    const std::uint32_t done = SystemPixel(COLOR_HIGHLIGHT), rest = SystemPixel(COLOR_BTNFACE);
     ASSERT_NE(done, rest);
     ASSERT_EQ(bar.ClientSize().cx, 100) << "a one-pixel edge all round";
     const auto filled = [&] {

@@ -47,10 +47,3 @@ inline std::unique_ptr<TSkinTestPage> LoadTestPage(ui::TApplication &application
     application.ProcessMessages();
     return page;
 }
-
-// A system colour as a DIB pixel.
-inline std::uint32_t SystemPixel(int index)
-{
-    const COLORREF colour = GetSysColor(index);
-    return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
-}

@@ -24,6 +24,13 @@ struct Capture {
     std::vector<std::uint32_t> pixels;
 };
 
+// A system colour as a DIB pixel.
+inline std::uint32_t SystemPixel(int index)
+{
+    const COLORREF colour = GetSysColor(index);
+    return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
 // What a window shows now.
 inline Capture ShownPixels(HWND window, int width, int height)
 {
