@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# Payloads for the test wizards: two that fail to extract (the payload's
-# files packed with another password, and the real payload with a damaged
-# packed block), and the payload's files packed without the executables' BCJ
-# filter, so that every folder decodes with one coder beside the decryption:
-# the library then runs one thread fewer, which the emulated 32-bit check
-# (tools/check-i686.sh) needs.
+# Payloads that fail to extract, for the test wizards: the payload's files
+# packed with another password, and the real payload with a damaged packed
+# block.
 #   make-test-payloads.sh <payload archive> <its staging folder> <output folder>
 set -euo pipefail
 payload=$1 stage=$2 out=$3
 mkdir -p "$out"
 rm -f "$out/wrong-password.7z"
 (cd "$stage" && 7zz a -t7z -m0=LZMA -mhe=off -p'another$$' "$out/wrong-password.7z" . >/dev/null)
-rm -f "$out/without-filters.7z"
-(cd "$stage" && 7zz a -t7z -m0=LZMA:d=16m -mf=off -mhe=off -p'wqbirex$$' "$out/without-filters.7z" . >/dev/null)
 # The packed blocks start right after the 32-byte signature header: bytes
 # inside the first one spoil its decrypted data, while the header at the end
 # of the file still lists every item.
