@@ -467,8 +467,9 @@ payload_stage() {
 
 # The end-to-end default install of the 32-bit wizard, the same test the
 # 64-bit build runs, with every wait stretched; it saves a screenshot of each
-# page into build/i686-emu/screenshots-wizard. Wine reports the wizard's
-# exceptions, which the test quotes if it ends early.
+# page into build/i686-emu/screenshots-wizard once the page shows its
+# picture. Wine reports the wizard's exceptions, which the test quotes if it
+# ends early.
 check_wizard() {
   local log=$emu/logs/wizard.log shots=$emu/screenshots saved=$emu/screenshots-wizard status=0
   rm -rf "$shots" "$saved"

@@ -19,6 +19,10 @@ import wizard_driver
 WIZARD = STAGE = None
 if __name__ == "__main__":
     WIZARD, STAGE, WITHOUT_LIBRARY, WRONG_PASSWORD, DAMAGED_PAYLOAD = (sys.argv.pop(1) for _ in range(5))
+ARTWORK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "artwork")
+OPTIONS_PICTURE = os.path.join(ARTWORK, "options_background.png")
+SLIDES = [os.path.join(ARTWORK, f"slide{n}.png") for n in range(1, 6)]
+FINISH_PICTURE = os.path.join(ARTWORK, "finish_background.png")
 
 OPTIONS_PAGE = (588, 400)
 PROGRESS_PAGE = FINISH_PAGE = (588, 358)
@@ -175,7 +179,7 @@ class DefaultInstall(InstallTest):
         shutil.copy(WIZARD, downloads)
         shutil.copy(os.path.join(STAGE, "skyvu.exe"), os.path.join(downloads, "Regsvr32.exe"))
         options = self.start(self.DOWNLOADS + os.path.basename(WIZARD))
-        wizard_driver.screenshot("install_options")
+        wizard_driver.screenshot_of("install_options", options, [OPTIONS_PICTURE])
         options.click(*INSTALL_BUTTON)
 
         # The progress page takes over, and can be dragged while the
@@ -184,8 +188,8 @@ class DefaultInstall(InstallTest):
         self.assertEqual(self.pages(OPTIONS_PAGE), [])
         left, top, _, _ = progress.geometry()
         progress.drag(300, 150, -120, -80)
-        wizard_driver.screenshot("install_progress")
         try:
+            wizard_driver.screenshot_of("install_progress", progress, SLIDES)
             last_seen = progress.geometry()
         except RuntimeError:
             self.assert_still_running()
@@ -205,7 +209,7 @@ class DefaultInstall(InstallTest):
         self.assertEqual(last_seen[:2], (left - 120, top - 80))
         checks.wait_until(lambda: [w.id for w in self.pages()] == [finish.id], 30, "the progress page stays")
         self.assertEqual(finish.geometry(), last_seen)
-        wizard_driver.screenshot("install_finish")
+        wizard_driver.screenshot_of("install_finish", finish, [FINISH_PICTURE])
 
         self.assert_status_texts_in_order()
         self.assert_progress_reported()
