@@ -23,6 +23,9 @@ ARTWORK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "
 OPTIONS_PICTURE = os.path.join(ARTWORK, "options_background.png")
 SLIDES = [os.path.join(ARTWORK, f"slide{n}.png") for n in range(1, 6)]
 FINISH_PICTURE = os.path.join(ARTWORK, "finish_background.png")
+# Places of a page's picture that tell the three pages' pictures and the five
+# slides apart.
+TELLING_POINTS = ((100, 100), (450, 200))
 
 OPTIONS_PAGE = (588, 400)
 PROGRESS_PAGE = FINISH_PAGE = (588, 358)
@@ -73,6 +76,27 @@ class InstallTest(unittest.TestCase):
 
     def pages(self, size=None):
         return [window for window, window_size in self.sized_windows() if size is None or window_size == size]
+
+    def screenshot_of(self, name, window, pictures):
+        """Saves the whole screen as <name>.png once the window shows one of
+        the pictures (PNG files drawn at its top left) at TELLING_POINTS: a
+        page that has not painted yet leaves the pixels of whatever stood
+        there before. If it never shows one, the last screen is kept as
+        <name>-not-shown.png and the test fails."""
+        wanted = [[wizard_driver.pixel(picture, x, y) for x, y in TELLING_POINTS] for picture in pictures]
+        last = {}
+
+        def shown():
+            last["path"] = wizard_driver.screenshot(name)
+            left, top = window.geometry()[:2]
+            last["seen"] = [wizard_driver.pixel(last["path"], left + x, top + y) for x, y in TELLING_POINTS]
+            return last["seen"] in wanted
+        try:
+            checks.wait_until(shown, 10, f"the window does not show {', '.join(map(os.path.basename, pictures))}")
+        except AssertionError as error:
+            unshown = last["path"][:-len(".png")] + "-not-shown.png"
+            os.replace(last["path"], unshown)
+            raise AssertionError(f"{error}: {last['seen']} at {TELLING_POINTS} (see {unshown})") from None
 
     def wait_for_page(self, size, other_than=None, timeout=60):
         def found():
@@ -179,7 +203,7 @@ class DefaultInstall(InstallTest):
         shutil.copy(WIZARD, downloads)
         shutil.copy(os.path.join(STAGE, "skyvu.exe"), os.path.join(downloads, "Regsvr32.exe"))
         options = self.start(self.DOWNLOADS + os.path.basename(WIZARD))
-        wizard_driver.screenshot_of("install_options", options, [OPTIONS_PICTURE])
+        self.screenshot_of("install_options", options, [OPTIONS_PICTURE])
         options.click(*INSTALL_BUTTON)
 
         # The progress page takes over, and can be dragged while the
@@ -189,7 +213,7 @@ class DefaultInstall(InstallTest):
         left, top, _, _ = progress.geometry()
         progress.drag(300, 150, -120, -80)
         try:
-            wizard_driver.screenshot_of("install_progress", progress, SLIDES)
+            self.screenshot_of("install_progress", progress, SLIDES)
             last_seen = progress.geometry()
         except RuntimeError:
             self.assert_still_running()
@@ -209,7 +233,7 @@ class DefaultInstall(InstallTest):
         self.assertEqual(last_seen[:2], (left - 120, top - 80))
         checks.wait_until(lambda: [w.id for w in self.pages()] == [finish.id], 30, "the progress page stays")
         self.assertEqual(finish.geometry(), last_seen)
-        wizard_driver.screenshot_of("install_finish", finish, [FINISH_PICTURE])
+        self.screenshot_of("install_finish", finish, [FINISH_PICTURE])
 
         self.assert_status_texts_in_order()
         self.assert_progress_reported()

@@ -231,30 +231,3 @@ def screenshot(name):
     path = os.path.join(folder, name + ".png")
     subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
     return path
-
-
-# Places of a page's picture that tell the pictures of the three pages and of
-# the five slides apart.
-TELLING_POINTS = ((100, 100), (450, 200))
-
-
-def screenshot_of(name, window, pictures, timeout=10):
-    """Saves the whole screen as <name>.png once the window shows one of the
-    pictures (PNG files drawn at its top left) at TELLING_POINTS, and returns
-    its path. A page that has not painted yet leaves the pixels of whatever
-    stood there before; if it never shows one, the last screen is saved as
-    <name>-not-shown.png and the call fails."""
-    wanted = [[pixel(picture, x, y) for x, y in TELLING_POINTS] for picture in pictures]
-    deadline = time.monotonic() + slowed(timeout)
-    while True:
-        path = screenshot(name)
-        left, top = window.geometry()[:2]
-        seen = [pixel(path, left + x, top + y) for x, y in TELLING_POINTS]
-        if seen in wanted:
-            return path
-        if time.monotonic() > deadline:
-            unshown = path[:-len(".png")] + "-not-shown.png"
-            os.replace(path, unshown)
-            raise AssertionError(f"the window does not show {', '.join(map(os.path.basename, pictures))}"
-                                 f" at {TELLING_POINTS} but {seen} (see {unshown})")
-        time.sleep(0.2)
